@@ -44,6 +44,8 @@ void writeFile(const std::string& path, const std::string& bytes) {
     if (!out) throw std::runtime_error("cannot write " + path);
 }
 
-bool fileExists(const std::string& path) { return fs::exists(path); }
+bool fileExists(const std::string& path) {
+    return fs::exists(path);
+}
 
 }  // namespace zenta_test

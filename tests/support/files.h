@@ -8,7 +8,7 @@ namespace zenta_test {
 
 // A fresh empty folder under the system's temporary folder, removed by the destructor.
 class ScratchDir {
-public:
+  public:
     ScratchDir();
     ~ScratchDir();
     ScratchDir(const ScratchDir&) = delete;
@@ -19,7 +19,7 @@ public:
     // Names of the entries of the folder, sorted.
     std::vector<std::string> entries() const;
 
-private:
+  private:
     std::string path_;
 };
 

@@ -51,8 +51,10 @@ struct Pipe {
 // Feeds `input` and drains both output pipes until the child has closed them.
 void pump(const std::string& input, Pipe& in, Pipe& out, Pipe& err, RunResult& result) {
     size_t written = 0;
-    if (input.empty()) in.closeEnd(1);
-    else fcntl(in.fd[1], F_SETFL, O_NONBLOCK);
+    if (input.empty())
+        in.closeEnd(1);
+    else
+        fcntl(in.fd[1], F_SETFL, O_NONBLOCK);
     char buffer[65536];
     while (out.fd[0] >= 0 || err.fd[0] >= 0) {
         pollfd fds[3];
@@ -74,8 +76,10 @@ void pump(const std::string& input, Pipe& in, Pipe& out, Pipe& err, RunResult& r
         auto drain = [&](int idx, Pipe& p, std::string& sink) {
             if (idx < 0 || !fds[idx].revents) return;
             ssize_t k = read(p.fd[0], buffer, sizeof buffer);
-            if (k > 0) sink.append(buffer, static_cast<size_t>(k));
-            else if (k == 0 || errno != EINTR) p.closeEnd(0);
+            if (k > 0)
+                sink.append(buffer, static_cast<size_t>(k));
+            else if (k == 0 || errno != EINTR)
+                p.closeEnd(0);
         };
         drain(outIdx, out, result.out);
         drain(errIdx, err, result.err);
@@ -100,8 +104,10 @@ RunResult runProgram(const std::string& program, const std::vector<std::string>&
     int wstatus = 0;
     while (waitpid(pid, &wstatus, 0) < 0 && errno == EINTR) {
     }
-    if (WIFEXITED(wstatus)) result.status = WEXITSTATUS(wstatus);
-    else if (WIFSIGNALED(wstatus)) result.status = 128 + WTERMSIG(wstatus);
+    if (WIFEXITED(wstatus))
+        result.status = WEXITSTATUS(wstatus);
+    else if (WIFSIGNALED(wstatus))
+        result.status = 128 + WTERMSIG(wstatus);
     return result;
 }
 

@@ -7,9 +7,9 @@
 namespace zenta_test {
 
 struct RunResult {
-    int status = -1;   // exit status; 128 + signal number when the child was killed
-    std::string out;   // everything written to standard output
-    std::string err;   // everything written to standard error
+    int status = -1;  // exit status; 128 + signal number when the child was killed
+    std::string out;  // everything written to standard output
+    std::string err;  // everything written to standard error
 };
 
 // Runs `program` with `args`, feeding `input` on standard input (then end of input).

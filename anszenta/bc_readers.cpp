@@ -1,0 +1,119 @@
+// Archive material ("MPDATA") and nodal boundary condition ("D,", "F,") readers.
+#include <cstdio>
+#include <cstring>
+#include <string>
+
+#include "data.h"
+#include "fatal_error.h"
+#include "line_reader.h"
+#include "text_format.h"
+
+namespace {
+
+// Material properties taken from "MPDATA" lines; labels are compared as prefixes, in order.
+struct PropertyLabel {
+    const char* label;
+    double Material::*field;
+};
+
+const PropertyLabel kPropertyLabels[] = {
+    {"EX", &Material::ex},     {"NUXY", &Material::nu},    {"MU", &Material::mu},
+    {"DENS", &Material::dens}, {"ALPX", &Material::alpha},
+};
+
+// Direction labels of "D," and "F," lines (first two characters) and their axis codes.
+struct DirectionLabel {
+    const char* label;
+    int axis;            // code of a fixed direction or a force
+    int prescribedAxis;  // code of a nonzero prescribed displacement
+};
+
+const DirectionLabel kDisplacementLabels[] = {{"UX", 1, 4}, {"UY", 2, 5}, {"UZ", 6, 6}};
+const DirectionLabel kForceLabels[] = {{"FX", 1, 1}, {"FY", 2, 2}, {"FZ", 6, 6}};
+
+template <size_t N>
+const DirectionLabel* findDirection(const DirectionLabel (&labels)[N], const char* label) {
+    for (const DirectionLabel& candidate : labels)
+        if (std::strncmp(label, candidate.label, 2) == 0) return &candidate;
+    return nullptr;
+}
+
+// Fills a boundary condition from a "D," (isForce false) or "F," line.
+BC parseBoundaryCondition(const std::string& line, bool isForce, std::ostream& console) {
+    BC bc;
+    char label[256] = "";  // a piece holds at most 254 characters, so any word fits
+    std::sscanf(fromPosition(line, 2), "%d, %255s", &bc.node, label);
+    std::sscanf(fromPosition(line, 15), "%lf", &bc.value);
+
+    const DirectionLabel* direction =
+        isForce ? findDirection(kForceLabels, label) : findDirection(kDisplacementLabels, label);
+    if (direction == nullptr) {
+        console << formatText("Unconverted boundary condition (%s) \n", label);
+        bc.type = BC::kDropped;
+        bc.value = 0.0;
+        return bc;
+    }
+    if (isForce) {
+        bc.type = BC::kForce;
+        bc.axis = direction->axis;
+    } else if (bc.value == 0.0) {
+        bc.type = BC::kFixed;
+        bc.axis = direction->axis;
+    } else {
+        bc.type = BC::kDisplacement;
+        bc.axis = direction->prescribedAxis;
+    }
+    return bc;
+}
+
+}  // namespace
+
+void Data::readMats(std::istream& cdbFile) {
+    LineReader reader(cdbFile);
+    std::string line;
+    std::unordered_map<int, size_t> materialById;
+    while (reader.next(line)) {
+        if (!startsWith(line, "MPDATA")) continue;
+        int valueCount = 0;
+        char label[256] = "";  // a piece holds at most 254 characters, so any word fits
+        std::sscanf(fromPosition(line, 12), "%d, %255s", &valueCount, label);
+        if (valueCount != 1) console_ << "Material properties not translated properly\n";
+
+        int materialNumber = 0, ignored = 0;
+        double value = 0.0;
+        std::sscanf(fromPosition(line, 20), "%d, %d, %lf", &materialNumber, &ignored, &value);
+
+        auto [entry, isNew] = materialById.emplace(materialNumber, mats.size());
+        if (isNew) {
+            Material material;
+            material.id = materialNumber;
+            mats.push_back(material);
+        }
+        Material& material = mats[entry->second];
+
+        const PropertyLabel* property = nullptr;
+        for (const PropertyLabel& candidate : kPropertyLabels) {
+            if (std::strncmp(label, candidate.label, std::strlen(candidate.label)) == 0) {
+                property = &candidate;
+                break;
+            }
+        }
+        if (property != nullptr)
+            material.*(property->field) = value;
+        else
+            console_ << formatText("Unconverted material data (%s) \n", label);
+
+        if (numMats() > maxMats) throw FatalError("Material allocation exceeded\n");
+    }
+}
+
+void Data::readBCs(std::istream& cdbFile) {
+    LineReader reader(cdbFile);
+    std::string line;
+    while (reader.next(line)) {
+        bool isConstraint = startsWith(line, "D,");
+        bool isForce = startsWith(line, "F,");
+        if (isConstraint || isForce) bcs.push_back(parseBoundaryCondition(line, isForce, console_));
+        if (numBCs() > maxBCs) throw FatalError("Boundary condition allocation exceeded\n");
+    }
+}

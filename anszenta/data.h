@@ -1,0 +1,90 @@
+// The in-memory model of an ANSYS archive and every operation on it: the archive readers, the
+// conversion to a plane model, the legacy input writer, and the operations of the stress
+// mapping program.
+#pragma once
+
+#include <iostream>
+#include <unordered_map>
+#include <vector>
+
+#include "bc.h"
+#include "elem.h"
+#include "elemset.h"
+#include "material.h"
+#include "node.h"
+
+// The two programs on this model read the archive summary with slightly different rules.
+struct SummaryRules {
+    const char* releaseDigits;   // main release digits recognised in the release line
+    const char* newerWarning;    // printed for releases above 5.6
+    bool readRelease6As56;       // an archive of release 6 is read with the 5.6 line forms
+    size_t materialFigureStart;  // position of the number on the "NUMOFF,MAT" line
+    bool defaultMaterialFigure;  // a material figure that is not positive becomes 10
+};
+
+extern const SummaryRules kAnszentaRules;
+extern const SummaryRules kAnsmrpRules;
+
+class Data {
+  public:
+    explicit Data(std::ostream& console = std::cout, const SummaryRules& rules = kAnszentaRules);
+
+    // Tables, in archive order. Each reader stops the run when its table would hold more
+    // records than its capacity figure.
+    std::vector<Node> nodes;
+    std::vector<Elem> elems;
+    std::vector<Material> mats;
+    std::vector<BC> bcs;
+    std::vector<ElemSet> elsets;
+
+    // Capacity figures from the archive summary.
+    int maxNodes = 0;   // "NUMOFF,NODE": the highest node number
+    int maxElems = 0;   // "NUMOFF,ELEM"
+    int maxMats = 0;    // "NUMOFF,MAT" (10 when not positive); 0 when the line is missing
+    int maxBCs = 0;     // number of "D," and "F," lines
+    int maxElSets = 0;  // number of "ET," lines
+
+    int problem_type = 1;  // 0 axisymmetric, 1 plane stress, 2 plane strain
+    int major = 0;         // ANSYS release, main number
+    int minor = 0;         // ANSYS release, sub-number
+
+    int numNodes() const { return static_cast<int>(nodes.size()); }
+    int numElems() const { return static_cast<int>(elems.size()); }
+    int numMats() const { return static_cast<int>(mats.size()); }
+    int numBCs() const { return static_cast<int>(bcs.size()); }
+    int numElSets() const { return static_cast<int>(elsets.size()); }
+
+    // Archive readers; each reads its stream from the current position to the end.
+    void readSummary(std::istream& cdbFile);
+    void readElSets(std::istream& cdbFile);
+    void readNodes(std::istream& cdbFile);
+    void readElems(std::istream& cdbFile);
+    void readMats(std::istream& cdbFile);
+    void readBCs(std::istream& cdbFile);
+
+    // Conversion to the plane model, in this order.
+    void ConvertElements();
+    void ConvertFixity();
+    void ConvertForces();
+    void SetProblemType();
+    int Valid2dElementType(int etype);
+
+    // Stops the run when the archive gave no node or no element.
+    void requireMesh() const;
+
+    void writeData(std::ostream& outFile);
+
+    // Table index of the first node with ANSYS number `id`, or -1.
+    int nodeIndex(int id);
+
+  private:
+    void addElement(const Elem& elem);
+    void indexElementTypes();
+
+    std::ostream& console_;
+    const SummaryRules& rules_;
+    std::unordered_map<int, int> nodeIndexById_;      // first node of each number wins
+    size_t indexedNodes_ = 0;                         // nodes covered by the index
+    std::unordered_map<int, bool> acceptedTypeById_;  // element type reference -> accepted
+    size_t indexedElSets_ = static_cast<size_t>(-1);  // sets covered by that index
+};

@@ -1,0 +1,168 @@
+// End-to-end tests of the anszenta program: the console dialogue, the command line, exit
+// statuses and the output file, byte for byte.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "files.h"
+#include "process.h"
+
+namespace {
+
+using zenta_test::fileExists;
+using zenta_test::readFile;
+using zenta_test::runProgram;
+using zenta_test::ScratchDir;
+using zenta_test::writeFile;
+
+const std::string kExe = ANSZENTA_EXE;
+const std::string kData = DATA_DIR;
+const std::string kExamples = EXAMPLES_DIR;
+
+const std::string kArchivePrompt = "Enter Ansys .cdb file name (include .cdb extension)\n: ";
+const std::string kOutputPrompt = "Enter file name for Zenta2D(L) (include *.inp extension)\n: ";
+
+const std::string kPlateMessages =
+    "ANSYS Version: 5.6\n"
+    "Number of nodes: 119\n"
+    "Number of elements: 4\n"
+    "Number of materials: 2\n"
+    "Number of element sets: 2\n"
+    "Number of nodal boundary conditions: 13\n"
+    "Unconverted material data (PRXY,) \n";
+
+std::string plateArchive() {
+    return kExamples + "/ansys/plate.cdb";
+}
+std::string plateLegacy() {
+    return readFile(kExamples + "/ansys/plate.inp");
+}
+
+TEST(AnszentaDialogue, TranslatesTheExamplePlate) {
+    ScratchDir dir;
+    auto result = runProgram(kExe, {}, plateArchive() + "\n" + dir.file("plate.inp") + "\n");
+    EXPECT_EQ(result.status, 0);
+    EXPECT_EQ(result.out, kArchivePrompt + kOutputPrompt + kPlateMessages);
+    EXPECT_EQ(result.err, "");
+    EXPECT_EQ(readFile(dir.file("plate.inp")), plateLegacy());
+    EXPECT_EQ(dir.entries(), (std::vector<std::string>{"plate.inp"}));
+}
+
+TEST(AnszentaDialogue, NamesAreWordsOnAnyLine) {
+    ScratchDir dir;
+    auto result = runProgram(kExe, {}, "\n\n   " + plateArchive() + "   " + dir.file("p.inp"));
+    EXPECT_EQ(result.status, 0);
+    EXPECT_EQ(readFile(dir.file("p.inp")), plateLegacy());
+}
+
+TEST(AnszentaDialogue, EndOfInputAtAPromptStopsSilently) {
+    ScratchDir dir;
+    auto first = runProgram(kExe, {}, "", dir.path());
+    EXPECT_EQ(first.status, 1);
+    EXPECT_EQ(first.out, kArchivePrompt);
+    auto second = runProgram(kExe, {}, plateArchive() + "\n", dir.path());
+    EXPECT_EQ(second.status, 1);
+    EXPECT_EQ(second.out, kArchivePrompt + kOutputPrompt);
+    EXPECT_TRUE(dir.entries().empty());
+}
+
+TEST(AnszentaDialogue, UnopenableFiles) {
+    ScratchDir dir;
+    auto archive = runProgram(kExe, {}, dir.file("missing.cdb") + "\nout.inp\n", dir.path());
+    EXPECT_EQ(archive.status, 1);
+    EXPECT_EQ(archive.out, kArchivePrompt + "Unable to open cdb file.\n");
+    auto folder = runProgram(kExe, {}, dir.path() + "\n");
+    EXPECT_EQ(folder.out, kArchivePrompt + "Unable to open cdb file.\n");
+    auto output = runProgram(kExe, {}, plateArchive() + "\n" + dir.file("no/such/dir.inp") + "\n");
+    EXPECT_EQ(output.status, 1);
+    EXPECT_EQ(output.out, kArchivePrompt + kOutputPrompt + "Unable to open Zenta2D(L) file.\n");
+    EXPECT_TRUE(dir.entries().empty());
+}
+
+TEST(AnszentaDialogue, FailedRunLeavesNoFileAndKeepsAnExistingOne) {
+    ScratchDir dir;
+    writeFile(dir.file("old.cdb"), "/COM,ANSYS RELEASE  3.1\n");
+    auto fresh = runProgram(kExe, {}, dir.file("old.cdb") + "\n" + dir.file("new.inp") + "\n");
+    EXPECT_EQ(fresh.status, 1);
+    EXPECT_EQ(fresh.out, kArchivePrompt + kOutputPrompt +
+                             "ANSYS Version: 0.1\nCannot translate Ansys version 0\n");
+    writeFile(dir.file("kept.inp"), "analyst's file\n");
+    auto existing = runProgram(kExe, {dir.file("old.cdb"), dir.file("kept.inp")}, "");
+    EXPECT_EQ(existing.status, 1);
+    EXPECT_EQ(readFile(dir.file("kept.inp")), "analyst's file\n");
+    EXPECT_EQ(dir.entries(), (std::vector<std::string>{"kept.inp", "old.cdb"}));
+}
+
+TEST(AnszentaDialogue, LongFileNames) {
+    ScratchDir dir;
+    std::string name = dir.file(std::string(200, 'n') + ".inp");
+    auto result = runProgram(kExe, {}, plateArchive() + "\n" + name + "\n");
+    EXPECT_EQ(result.status, 0);
+    EXPECT_EQ(readFile(name), plateLegacy());
+}
+
+TEST(AnszentaCommandLine, ArgumentsReplaceThePrompts) {
+    ScratchDir dir;
+    auto result = runProgram(kExe, {plateArchive(), dir.file("plate.inp")}, "");
+    EXPECT_EQ(result.status, 0);
+    EXPECT_EQ(result.out, kPlateMessages);
+    EXPECT_EQ(readFile(dir.file("plate.inp")), plateLegacy());
+}
+
+TEST(AnszentaCommandLine, HelpAndMisuse) {
+    auto help = runProgram(kExe, {"--help"}, "");
+    EXPECT_EQ(help.status, 0);
+    EXPECT_EQ(help.out.rfind("Usage: anszenta [ARCHIVE OUTPUT]\n", 0), 0u) << help.out;
+    auto one = runProgram(kExe, {"a.cdb"}, "");
+    EXPECT_EQ(one.status, 1);
+    EXPECT_EQ(one.out, "");
+    EXPECT_EQ(one.err, help.out);
+}
+
+TEST(AnszentaCommandLine, EveryReleaseFormOfThePlateGivesTheSameFile) {
+    for (const char* variant :
+         {"plate_r53.cdb", "plate_r54.cdb", "plate_r61.cdb", "plate_crlf.cdb"}) {
+        ScratchDir dir;
+        auto result = runProgram(kExe, {kData + "/" + variant, dir.file("out.inp")}, "");
+        EXPECT_EQ(result.status, 0) << variant << result.out;
+        EXPECT_EQ(readFile(dir.file("out.inp")), plateLegacy()) << variant;
+    }
+}
+
+// Archives that must stop, with the exact messages after the summary.
+struct StopCase {
+    const char* name;
+    const char* archive;
+    const char* messages;
+};
+
+TEST(AnszentaCommandLine, StopsWithStatusOneAndNoOutput) {
+    const StopCase cases[] = {
+        {"no elements announced", "/COM,ANSYS RELEASE  5.6\nNUMOFF,NODE,       4\n",
+         "ANSYS Version: 5.6\nNumber of nodes: 4\nNumber of elements: 0\nNumber of materials: 0\n"
+         "Number of element sets: 0\nNumber of nodal boundary conditions: 0\n"},
+        {"no element block",
+         "/COM,ANSYS RELEASE  5.6\nNUMOFF,NODE,       1\nNUMOFF,ELEM,       1\n"
+         "NBLOCK,6,SOLID\n(3i8,6e16.9)\n       1       0       0 1.0 1.0 0.0\nN,R5.3,LOC,-1\n",
+         "ANSYS Version: 5.6\nNumber of nodes: 1\nNumber of elements: 1\nNumber of materials: 0\n"
+         "Number of element sets: 0\nNumber of nodal boundary conditions: 0\n"
+         "No nodes or elements found in the archive\n"},
+        {"undefined node",
+         "/COM,ANSYS RELEASE  5.6\nNUMOFF,NODE,       1\nNUMOFF,ELEM,       1\nET,1,82\n"
+         "NBLOCK,6,SOLID\n(3i8,6e16.9)\n       1       0       0 1.0 1.0 0.0\nN,R5.3,LOC,-1\n"
+         "EBLOCK,19,SOLID\n(19i7)\n1 1 1 1 0 0 0 0 8 0 9 1 1 1 1 1 1 1 5\n-1\n",
+         "ANSYS Version: 5.6\nNumber of nodes: 1\nNumber of elements: 1\nNumber of materials: 0\n"
+         "Number of element sets: 1\nNumber of nodal boundary conditions: 0\n"
+         "Element 9 uses undefined node 5\n"},
+    };
+    for (const StopCase& c : cases) {
+        ScratchDir dir;
+        writeFile(dir.file("in.cdb"), c.archive);
+        auto result = runProgram(kExe, {dir.file("in.cdb"), dir.file("out.inp")}, "");
+        EXPECT_EQ(result.status, 1) << c.name;
+        EXPECT_EQ(result.out, c.messages) << c.name;
+        EXPECT_FALSE(fileExists(dir.file("out.inp"))) << c.name;
+    }
+}
+
+}  // namespace

@@ -1,0 +1,82 @@
+// Output through a temporary file: the target changes only on a successful commit.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "files.h"
+#include "replacing_file.h"
+
+namespace {
+
+using zenta_test::readFile;
+using zenta_test::ScratchDir;
+using zenta_test::writeFile;
+
+TEST(ReplacingFile, CommitReplacesTheTarget) {
+    ScratchDir dir;
+    writeFile(dir.file("out.inp"), "old contents\n");
+    Zenta2D::ReplacingFile out;
+    ASSERT_TRUE(out.Open(dir.file("out.inp")));
+    out.Stream() << "new\n";
+    EXPECT_EQ(readFile(dir.file("out.inp")), "old contents\n");  // untouched until the commit
+    EXPECT_EQ(dir.entries().size(), 2u);
+    EXPECT_TRUE(out.Commit());
+    EXPECT_EQ(readFile(dir.file("out.inp")), "new\n");
+    EXPECT_EQ(dir.entries(), std::vector<std::string>{"out.inp"});
+}
+
+TEST(ReplacingFile, DiscardAndDestructorLeaveTheTargetAsItWas) {
+    ScratchDir dir;
+    writeFile(dir.file("kept.inp"), "kept\n");
+    {
+        Zenta2D::ReplacingFile out;
+        ASSERT_TRUE(out.Open(dir.file("kept.inp")));
+        out.Stream() << "partial";
+        out.Discard();
+        EXPECT_FALSE(out.IsOpen());
+        ASSERT_TRUE(out.Open(dir.file("fresh.inp")));
+        out.Stream() << "partial";
+    }
+    EXPECT_EQ(readFile(dir.file("kept.inp")), "kept\n");
+    EXPECT_EQ(dir.entries(), std::vector<std::string>{"kept.inp"});
+}
+
+TEST(ReplacingFile, FailsWhereNoFileCanBeCreated) {
+    ScratchDir dir;
+    Zenta2D::ReplacingFile out;
+    EXPECT_FALSE(out.Open(dir.file("missing/out.inp")));
+    EXPECT_FALSE(out.Open(""));
+    EXPECT_FALSE(out.Open(dir.path() + "/"));
+    EXPECT_FALSE(out.Commit());
+    EXPECT_TRUE(dir.entries().empty());
+}
+
+TEST(ReplacingFile, FailedWriteIsNotCommitted) {
+    ScratchDir dir;
+    writeFile(dir.file("out.inp"), "old\n");
+    Zenta2D::ReplacingFile out;
+    ASSERT_TRUE(out.Open(dir.file("out.inp")));
+    out.Stream() << "half";
+    out.Stream().setstate(std::ios::badbit);  // as a full disk leaves the stream
+    EXPECT_FALSE(out.Commit());
+    EXPECT_EQ(readFile(dir.file("out.inp")), "old\n");
+    EXPECT_EQ(dir.entries(), std::vector<std::string>{"out.inp"});
+}
+
+TEST(ReplacingFile, BareNameGoesToTheWorkingFolder) {
+    ScratchDir dir;
+    const std::string previous = std::filesystem::current_path();
+    std::filesystem::current_path(dir.path());
+    {
+        Zenta2D::ReplacingFile out;
+        EXPECT_TRUE(out.Open("bare.inp"));
+        out.Stream() << "x";
+        EXPECT_TRUE(out.Commit());
+    }
+    std::filesystem::current_path(previous);
+    EXPECT_EQ(readFile(dir.file("bare.inp")), "x");
+}
+
+}  // namespace

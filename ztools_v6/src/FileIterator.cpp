@@ -81,6 +81,9 @@ void FileIterator::ReadLine() {
         if (c == '\r') {
             in.clear();
             if (in.peek() == '\n') in.get();
+            // A CR ends its line exactly as a LF does: the end of input found by the look-ahead
+            // belongs to the next read, so an empty line ended by a final CR is still delivered.
+            in.clear();
             break;
         }
         if (length == NumAlloced) GrowBuffer(length + 1);

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <climits>
+#include <memory>
 #include <stdexcept>
 
 #include "ContractViolation.h"
@@ -77,7 +78,10 @@ class List {
     // caller once the new element is in place) or nullptr.
     T* MakeRoom();
     void CopyFrom(const List& other);
+    // Back to the empty inline store (the length first, so that a failed copy afterwards
+    // leaves a consistent empty list).
     void FreeHeap() {
+        NumArrayEntries = 0;
         if (data != StaticData) delete[] data;
         data = StaticData;
         NumAllocated = kInlineCapacity;
@@ -117,13 +121,17 @@ List<T>::~List() {
     if (data != StaticData) delete[] data;
 }
 
+// Copies into an empty inline list.
 template <class T>
 void List<T>::CopyFrom(const List& other) {
     if (other.NumArrayEntries > kInlineCapacity) {
-        data = new T[other.NumAllocated];
+        std::unique_ptr<T[]> copy(new T[other.NumAllocated]);
+        std::copy(other.data, other.data + other.NumArrayEntries, copy.get());
+        data = copy.release();
         NumAllocated = other.NumAllocated;
+    } else {
+        std::copy(other.data, other.data + other.NumArrayEntries, data);
     }
-    std::copy(other.data, other.data + other.NumArrayEntries, data);
     NumArrayEntries = other.NumArrayEntries;
 }
 
@@ -132,10 +140,10 @@ T* List<T>::MakeRoom() {
     if (NumArrayEntries < NumAllocated) return nullptr;
     if (NumAllocated > INT_MAX / 2) throw std::length_error("ZTools::List too long");
     const int capacity = 2 * NumAllocated;  // 12 when leaving the inline store
-    T* grown = new T[capacity];
-    std::copy(data, data + NumArrayEntries, grown);
+    std::unique_ptr<T[]> grown(new T[capacity]);
+    std::copy(data, data + NumArrayEntries, grown.get());
     T* old = data == StaticData ? nullptr : data;
-    data = grown;
+    data = grown.release();
     NumAllocated = capacity;
     return old;
 }

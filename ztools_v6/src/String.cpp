@@ -2,11 +2,13 @@
 #include "String.h"
 
 #include <cctype>
+#include <climits>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <memory>
+#include <stdexcept>
 
 namespace ZTools {
 
@@ -27,6 +29,13 @@ const char* DoubleFormat(double value) {
     if (!std::isfinite(value)) return "%12.6e";
     const double exponent = std::trunc(std::log10(std::fabs(value)));
     return (exponent >= -5.0 && exponent <= 5.0) ? "%12.6f" : "%12.6e";
+}
+
+// Lengths are reported as int, so no text may be longer than INT_MAX characters (this also
+// keeps length + 1 from wrapping around).
+void CheckLength(std::size_t length) {
+    if (length >= static_cast<std::size_t>(INT_MAX))
+        throw std::length_error("ZTools::String too long");
 }
 
 }  // namespace
@@ -94,6 +103,7 @@ String::~String() {
 // Stores the first `length` characters of s (fewer if s ends earlier) in fresh storage; the
 // terminator goes at position `length`, so the storage is chosen by `length` alone.
 void String::InitText(const char* s, std::size_t length) {
+    CheckLength(length);
     if (length + 1 > kInlineSize) {
         Data = new char[length + 1];
         NumAlloced = length + 1;
@@ -160,6 +170,7 @@ void String::Replace(char from, char to) {
 // is taken before the text changes.
 void String::AppendText(const char* s, std::size_t length) {
     const std::size_t current = std::strlen(Data);
+    CheckLength(current + length);
     const std::size_t needed = current + length + 1;
     if ((IsInline() && needed > kInlineSize) || (!IsInline() && NumAlloced < needed)) {
         char* fresh = new char[needed];

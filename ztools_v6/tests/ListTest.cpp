@@ -292,3 +292,54 @@ TEST(ListExtras, SortIsStable) {
     EXPECT_EQ(pairs[2][1], 0);
     EXPECT_EQ(pairs[3][1], 2);
 }
+
+namespace {
+
+// An element whose assignment fails once a countdown runs out, like a copy that runs out of
+// memory.
+struct Fragile {
+    static int assignmentsLeft;  // negative: never fail
+    int value = 0;
+    Fragile& operator=(const Fragile& other) {
+        if (assignmentsLeft == 0) throw std::bad_alloc();
+        if (assignmentsLeft > 0) --assignmentsLeft;
+        value = other.value;
+        return *this;
+    }
+};
+int Fragile::assignmentsLeft = -1;
+
+}  // namespace
+
+TEST(ListFailure, AFailedAssignmentLeavesAConsistentEmptyList) {
+    List<Fragile> source(6), target(6);
+    Fragile f;
+    for (int i = 0; i < 10; ++i) {
+        f.value = i;
+        source.Append(f);
+        target.Append(f);
+    }
+    Fragile::assignmentsLeft = 3;
+    EXPECT_THROW(target = source, std::bad_alloc);
+    Fragile::assignmentsLeft = -1;
+    EXPECT_EQ(target.Len(), 0);
+    EXPECT_TRUE(target.IsInline());
+    EXPECT_THROW(target[0], ContractViolation);
+    target.Append(f);
+    EXPECT_EQ(target[0].value, 9);
+}
+
+TEST(ListFailure, AFailedGrowthKeepsTheOldContents) {
+    List<Fragile> list(6);
+    Fragile f;
+    for (int i = 0; i < 6; ++i) {
+        f.value = i;
+        list.Append(f);
+    }
+    Fragile::assignmentsLeft = 2;  // fails while copying into the new array
+    EXPECT_THROW(list.Append(f), std::bad_alloc);
+    Fragile::assignmentsLeft = -1;
+    EXPECT_EQ(list.Len(), 6);
+    EXPECT_TRUE(list.IsInline());
+    EXPECT_EQ(list[5].value, 5);
+}

@@ -367,6 +367,11 @@ TEST(StringStorage, NullPointerIsTheEmptyText) {
     EXPECT_EQ(Text(s), "a");
 }
 
+TEST(StringStorage, ImpossibleLengthsAreRefusedBeforeAnyCopy) {
+    EXPECT_THROW(String("abc", SIZE_MAX), std::length_error);
+    EXPECT_THROW(String("abc", static_cast<std::size_t>(INT_MAX)), std::length_error);
+}
+
 TEST(StringStorage, LongTextsSurviveCopiesAndAssignments) {
     String big = Repeat('z', 100000);
     String copy(big);

@@ -1,4 +1,4 @@
-// The translation pipeline of anszenta.
+// The translation pipelines of anszenta and ansmrp.
 #include "archive_pipeline.h"
 
 void rewind(std::istream& in) {
@@ -22,4 +22,20 @@ void translateArchive(std::istream& archive, std::ostream& legacy, Data& dat) {
     dat.ConvertForces();
     dat.SetProblemType();
     dat.writeData(legacy);
+}
+
+void translateForMapping(std::istream& archive, std::istream& listing, std::ostream& mrp,
+                         Data& dat) {
+    using Reader = void (Data::*)(std::istream&);
+    // Only the mesh is read: no materials and no boundary conditions.
+    static const Reader kReaders[] = {&Data::readSummary, &Data::readElSets, &Data::readNodes,
+                                      &Data::readElems};
+    for (Reader reader : kReaders) {
+        (dat.*reader)(archive);
+        rewind(archive);
+    }
+    dat.requireMesh();
+    dat.ConvertMRP();
+    dat.readStress(listing);
+    dat.writeMRP(mrp);
 }

@@ -1,4 +1,4 @@
-// The whole translation of an ANSYS archive to a legacy input file, on streams.
+// The whole translations of the two archive programs, on streams.
 #pragma once
 
 #include <istream>
@@ -10,6 +10,12 @@
 // model and writes the legacy file to `legacy`. Throws FatalError when the run must stop;
 // nothing is written to `legacy` before every check has passed.
 void translateArchive(std::istream& archive, std::ostream& legacy, Data& dat);
+
+// Reads the mesh of the archive and the stresses of the listing into `dat` (constructed with
+// the stress program's summary rules), converts the mesh for mapping and writes the MRP file
+// to `mrp`. Throws FatalError when the run must stop.
+void translateForMapping(std::istream& archive, std::istream& listing, std::ostream& mrp,
+                         Data& dat);
 
 // Positions a stream at its start again, for the next reader.
 void rewind(std::istream& in);

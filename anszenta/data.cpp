@@ -3,6 +3,7 @@
 
 #include <cstdio>
 #include <cstring>
+#include <iterator>
 #include <string>
 
 #include "fatal_error.h"
@@ -27,7 +28,20 @@ int intAt(const char* text) {
 
 }  // namespace
 
-Data::Data(std::ostream& console, const SummaryRules& rules) : console_(console), rules_(rules) {}
+namespace {
+
+// ANSYS element types that translate to plane elements of the legacy file.
+const int kPlaneTypes[] = {2, 35, 53, 74, 76, 78, 82, 83, 84, 88, 93, 182, 183};
+// ANSYS element types that the MRP file takes: four-node plane elements.
+const int kMrpTypes[] = {42};
+
+}  // namespace
+
+Data::Data(std::ostream& console, const SummaryRules& rules)
+    : console_(console),
+      rules_(rules),
+      planeTypes_(kPlaneTypes, std::size(kPlaneTypes)),
+      mrpTypes_(kMrpTypes, std::size(kMrpTypes)) {}
 
 void Data::readSummary(std::istream& cdbFile) {
     LineReader reader(cdbFile);

@@ -12,6 +12,7 @@
 #include "elemset.h"
 #include "material.h"
 #include "node.h"
+#include "type_index.h"
 
 // The two programs on this model read the archive summary with slightly different rules.
 struct SummaryRules {
@@ -74,17 +75,22 @@ class Data {
 
     void writeData(std::ostream& outFile);
 
+    // Stress mapping program: mesh conversion, stress listing, MRP file.
+    void ConvertMRP();
+    int Valid2dMRPType(int etype);
+    void readStress(std::istream& strFile);
+    void writeMRP(std::ostream& outFile);
+
     // Table index of the first node with ANSYS number `id`, or -1.
     int nodeIndex(int id);
 
   private:
     void addElement(const Elem& elem);
-    void indexElementTypes();
 
     std::ostream& console_;
     const SummaryRules& rules_;
-    std::unordered_map<int, int> nodeIndexById_;      // first node of each number wins
-    size_t indexedNodes_ = 0;                         // nodes covered by the index
-    std::unordered_map<int, bool> acceptedTypeById_;  // element type reference -> accepted
-    size_t indexedElSets_ = static_cast<size_t>(-1);  // sets covered by that index
+    std::unordered_map<int, int> nodeIndexById_;  // first node of each number wins
+    size_t indexedNodes_ = 0;                     // nodes covered by the index
+    AcceptedTypeIndex planeTypes_;                // types that translate to plane elements
+    AcceptedTypeIndex mrpTypes_;                  // types the MRP file takes
 };

@@ -10,9 +10,6 @@
 
 namespace {
 
-// ANSYS element types that translate to plane elements.
-const int kAcceptedTypes[] = {2, 35, 53, 74, 76, 78, 82, 83, 84, 88, 93, 182, 183};
-
 constexpr int kSlots = Elem::kKeptNodes;
 
 // Output slot orders, as archive positions 1..8 (0: no node). The archive gives corners at
@@ -44,20 +41,8 @@ const int* slotOrder(const int (&entries)[kSlots], int numNodes, float area) {
 
 }  // namespace
 
-void Data::indexElementTypes() {
-    acceptedTypeById_.clear();
-    for (const ElemSet& set : elsets) {
-        bool accepted = std::find(std::begin(kAcceptedTypes), std::end(kAcceptedTypes), set.type) !=
-                        std::end(kAcceptedTypes);
-        acceptedTypeById_[set.id] = acceptedTypeById_[set.id] || accepted;
-    }
-    indexedElSets_ = elsets.size();
-}
-
 int Data::Valid2dElementType(int etype) {
-    if (indexedElSets_ != elsets.size()) indexElementTypes();
-    auto found = acceptedTypeById_.find(etype);
-    return found != acceptedTypeById_.end() && found->second ? 1 : 0;
+    return planeTypes_.accepts(elsets, etype);
 }
 
 void Data::ConvertElements() {

@@ -1,0 +1,30 @@
+// What the two archive programs share in their drivers: file names from the command line or
+// from console prompts, opening inputs, help and usage, and turning a stop into its message
+// and exit status.
+#pragma once
+
+#include <fstream>
+#include <string>
+#include <vector>
+
+// Hands out the file names in order: from the command line when it gave them, otherwise by
+// asking on the console. The end of the input at a prompt stops the run without a message.
+class FileNameSource {
+  public:
+    explicit FileNameSource(const std::vector<std::string>& args) : args_(args) {}
+    std::string next(const char* prompt);
+
+  private:
+    std::vector<std::string> args_;
+    size_t used_ = 0;
+};
+
+// Opens an input file for reading; stops the run with `failure` when it cannot be opened
+// (a folder cannot).
+void openInput(std::ifstream& file, const std::string& name, const char* failure);
+
+// Runs a driver: "--help" or "-h" prints `usage` (status 0); any argument count other than 0
+// or `fileCount` prints it on standard error (status 1); otherwise `run` gets the arguments,
+// and a stop it raises is printed on standard output and gives the exit status.
+int runArchiveProgram(const std::vector<std::string>& args, size_t fileCount, const char* usage,
+                      int (*run)(const std::vector<std::string>&));

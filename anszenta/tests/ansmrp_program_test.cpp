@@ -1,0 +1,124 @@
+// End-to-end tests of the ansmrp program: the three prompts, the command line, exit statuses
+// and the MRP file, byte for byte.
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <string>
+
+#include "files.h"
+#include "process.h"
+
+namespace {
+
+using zenta_test::fileExists;
+using zenta_test::readFile;
+using zenta_test::runProgram;
+using zenta_test::ScratchDir;
+using zenta_test::writeFile;
+
+const std::string kExe = ANSMRP_EXE;
+const std::string kExamples = EXAMPLES_DIR;
+const std::string kArchive = kExamples + "/ansys/plate_mrp.cdb";
+const std::string kListing = kExamples + "/ansys/plate_mrp.str";
+
+const std::string kArchivePrompt = "Enter Ansys .cdb file name (include .cdb extension)\n: ";
+const std::string kListingPrompt = "Enter Ansys .str file name (include .str extension)\n: ";
+const std::string kMrpPrompt = "Enter file name for MRP (include *.mrp extension)\n: ";
+const std::string kSummary =
+    "ANSYS Version: 5.6\nNumber of nodes: 22\nNumber of elements: 8\nNumber of materials: 1\n"
+    "Number of element sets: 1\nNumber of nodal boundary conditions: 2\n";
+
+std::string expectedMrp() {
+    return readFile(kExamples + "/ansys/plate_mrp.mrp");
+}
+
+TEST(AnsmrpDialogue, WritesTheExampleMrpFile) {
+    ScratchDir dir;
+    auto result =
+        runProgram(kExe, {}, kArchive + "\n\n" + kListing + "\n" + dir.file("p.mrp") + "\n");
+    EXPECT_EQ(result.status, 0);
+    EXPECT_EQ(result.out, kArchivePrompt + kListingPrompt + kMrpPrompt + kSummary);
+    EXPECT_EQ(readFile(dir.file("p.mrp")), expectedMrp());
+    EXPECT_EQ(dir.entries(), (std::vector<std::string>{"p.mrp"}));
+}
+
+TEST(AnsmrpDialogue, StopsAtEveryPrompt) {
+    ScratchDir dir;
+    auto first = runProgram(kExe, {}, "", dir.path());
+    EXPECT_EQ(first.status, 1);
+    EXPECT_EQ(first.out, kArchivePrompt);
+    auto second = runProgram(kExe, {}, kArchive, dir.path());
+    EXPECT_EQ(second.out, kArchivePrompt + kListingPrompt);
+    auto third = runProgram(kExe, {}, kArchive + " " + kListing, dir.path());
+    EXPECT_EQ(third.status, 1);
+    EXPECT_EQ(third.out, kArchivePrompt + kListingPrompt + kMrpPrompt);
+    EXPECT_TRUE(dir.entries().empty());
+}
+
+TEST(AnsmrpDialogue, FilesThatCannotBeOpened) {
+    ScratchDir dir;
+    auto archive = runProgram(kExe, {}, dir.file("none.cdb\n"));
+    EXPECT_EQ(archive.status, 1);
+    EXPECT_EQ(archive.out, kArchivePrompt + "Unable to open cdb file.\n");
+    auto listing = runProgram(kExe, {}, kArchive + "\n" + dir.file("none.str") + "\n");
+    EXPECT_EQ(listing.out, kArchivePrompt + kListingPrompt + "Unable to open str file.\n");
+    auto mrp = runProgram(kExe, {}, kArchive + "\n" + kListing + "\n" + dir.file("x/y.mrp") + "\n");
+    EXPECT_EQ(mrp.status, 1);
+    EXPECT_EQ(mrp.out, kArchivePrompt + kListingPrompt + kMrpPrompt + "Unable to open MRP file.\n");
+    EXPECT_TRUE(dir.entries().empty());
+}
+
+TEST(AnsmrpCommandLine, ArgumentsReplaceThePrompts) {
+    ScratchDir dir;
+    mode_t oldMask = umask(002);
+    auto result = runProgram(kExe, {kArchive, kListing, dir.file("p.mrp")}, "");
+    umask(oldMask);
+    EXPECT_EQ(result.status, 0);
+    EXPECT_EQ(result.out, kSummary);
+    EXPECT_EQ(readFile(dir.file("p.mrp")), expectedMrp());
+    struct stat info;
+    ASSERT_EQ(stat(dir.file("p.mrp").c_str(), &info), 0);
+    EXPECT_EQ(info.st_mode & 0777, 0664u);
+}
+
+TEST(AnsmrpCommandLine, HelpAndMisuse) {
+    auto help = runProgram(kExe, {"--help"}, "");
+    EXPECT_EQ(help.status, 0);
+    EXPECT_EQ(help.out.rfind("Usage: ansmrp [ARCHIVE LISTING OUTPUT]\n", 0), 0u) << help.out;
+    auto two = runProgram(kExe, {"a.cdb", "b.str"}, "");
+    EXPECT_EQ(two.status, 1);
+    EXPECT_EQ(two.err, help.out);
+}
+
+TEST(AnsmrpCommandLine, FailedRunKeepsAnExistingFile) {
+    ScratchDir dir;
+    writeFile(dir.file("m.cdb"),
+              "/COM,ANSYS RELEASE  5.6\nNUMOFF,NODE,2\nNUMOFF,ELEM,1\nET,1,82\n"
+              "NBLOCK,6,SOLID\n(3i8,6e16.9)\n1 0 0 0 0 0\n2 0 0 1 0 0\nN,R5.3,LOC,-1\n"
+              "EBLOCK,19,SOLID\n(19i7)\n1 1 1 1 0 0 0 0 8 0 3 1 2 2 1 1 1 1 1\n-1\n");
+    writeFile(dir.file("old.mrp"), "kept");
+    auto result = runProgram(kExe, {dir.file("m.cdb"), kListing, dir.file("old.mrp")}, "");
+    EXPECT_EQ(result.status, 1);
+    EXPECT_EQ(
+        result.out,
+        "ANSYS Version: 5.6\nNumber of nodes: 2\nNumber of elements: 1\n"
+        "Number of materials: 0\nNumber of element sets: 1\n"
+        "Number of nodal boundary conditions: 0\nAnsys element type (1) might not translate\n");
+    EXPECT_EQ(readFile(dir.file("old.mrp")), "kept");
+    EXPECT_EQ(dir.entries(), (std::vector<std::string>{"m.cdb", "old.mrp"}));
+}
+
+TEST(AnsmrpCommandLine, ArchiveWithoutElementsStops) {
+    ScratchDir dir;
+    writeFile(dir.file("m.cdb"), "/COM,ANSYS RELEASE  5.5\nNUMOFF,NODE,2\nNUMOFF,ELEM,1\n");
+    auto result = runProgram(kExe, {dir.file("m.cdb"), kListing, dir.file("new.mrp")}, "");
+    EXPECT_EQ(result.status, 1);
+    EXPECT_EQ(result.out,
+              "ANSYS Version: 5.5\nNumber of nodes: 2\nNumber of elements: 1\n"
+              "Number of materials: 0\nNumber of element sets: 0\n"
+              "Number of nodal boundary conditions: 0\n"
+              "No nodes or elements found in the archive\n");
+    EXPECT_FALSE(fileExists(dir.file("new.mrp")));
+}
+
+}  // namespace

@@ -1,0 +1,21 @@
+// The command line of abazenta: "-h", "-in FILE", "-out FILE" and "-nogap".
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace abazenta {
+
+struct Options {
+    std::string in_file_name;   // empty: read standard input
+    std::string out_file_name;  // empty: write standard output
+    bool no_gap = false;        // accepted; nothing depends on it
+};
+
+// Examines the arguments (program name excluded) one at a time from the first. The word after
+// "-in" or "-out" is its value and is then examined as an argument of its own; a later value
+// replaces an earlier one; other words are ignored. Throws TranslationError with the usage
+// block for "-h" and for "-in" or "-out" as the last argument.
+Options parse_arguments(const std::vector<std::string>& args);
+
+}  // namespace abazenta

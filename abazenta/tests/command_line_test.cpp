@@ -1,0 +1,68 @@
+// Examination of the command-line arguments.
+#include "command_line.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "error.h"
+
+namespace abazenta {
+namespace {
+
+using Args = std::vector<std::string>;
+
+constexpr char kUsage[] =
+    "\nABAQUS to ZENTA translator:\n\nabazenta < abaqus input file > zenta.inp file\n\n\n";
+
+TEST(ParseArguments, NoArgumentsReadStandardInputAndWriteStandardOutput) {
+    const Options options = parse_arguments({});
+    EXPECT_EQ(options.in_file_name, "");
+    EXPECT_EQ(options.out_file_name, "");
+    EXPECT_FALSE(options.no_gap);
+}
+
+TEST(ParseArguments, TakesTheWordAfterInAndOutLaterOnesWinning) {
+    Options options = parse_arguments({"-in", "a.inp", "-out", "b.inp", "-in", "c.inp"});
+    EXPECT_EQ(options.in_file_name, "c.inp");
+    EXPECT_EQ(options.out_file_name, "b.inp");
+    options = parse_arguments({"-out", "x", "-out", "y"});
+    EXPECT_EQ(options.out_file_name, "y");
+    const std::string long_name(5000, 'n');
+    EXPECT_EQ(parse_arguments({"-in", long_name}).in_file_name, long_name);
+    EXPECT_EQ(parse_arguments({"-in", ""}).in_file_name, "");
+}
+
+TEST(ParseArguments, ValueIsAlsoExaminedAsAnArgument) {
+    // "-in -out x": the value of -in is "-out", which then takes "x" as its own value.
+    const Options options = parse_arguments({"-in", "-out", "x"});
+    EXPECT_EQ(options.in_file_name, "-out");
+    EXPECT_EQ(options.out_file_name, "x");
+    EXPECT_TRUE(parse_arguments({"-out", "-nogap"}).no_gap);
+}
+
+TEST(ParseArguments, IgnoresOtherWordsAndAcceptsNogap) {
+    const Options options = parse_arguments({"model.inp", "-H", "-nogap", "--in", "-IN"});
+    EXPECT_EQ(options.in_file_name, "");
+    EXPECT_TRUE(options.no_gap);
+}
+
+TEST(ParseArguments, PrintsUsageForHelpAndForAMissingValue) {
+    const std::vector<Args> usage_cases = {
+        {"-h"},   {"-nogap", "x", "-h"}, {"-in", "-h"}, {"-out", "-h"}, {"-in"},
+        {"-out"}, {"-in", "a", "-out"},  {"-h", "-in"},
+    };
+    for (const Args& args : usage_cases) {
+        try {
+            parse_arguments(args);
+            ADD_FAILURE() << "no usage for " << ::testing::PrintToString(args);
+        } catch (const TranslationError& error) {
+            EXPECT_STREQ(error.what(), kUsage);
+            EXPECT_EQ(error.status(), 1);
+        }
+    }
+}
+
+}  // namespace
+}  // namespace abazenta

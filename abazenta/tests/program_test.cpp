@@ -1,0 +1,179 @@
+// End-to-end runs of the built program: arguments, streams, exit statuses and files.
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <string>
+#include <vector>
+
+#include "files.h"
+#include "process.h"
+
+namespace {
+
+using zenta_test::fileExists;
+using zenta_test::readFile;
+using zenta_test::runProgram;
+using zenta_test::ScratchDir;
+using zenta_test::writeFile;
+
+const std::string kProgram = ABAZENTA_EXE;
+const std::string kData = DATA_DIR;
+
+constexpr char kUsage[] =
+    "\nABAQUS to ZENTA translator:\n\nabazenta < abaqus input file > zenta.inp file\n\n\n";
+constexpr char kFirstScan[] = "Starting first scan of the input file...\n";
+
+std::string plate() {
+    return readFile(kData + "/plate.inp");
+}
+std::string plate_legacy() {
+    return readFile(kData + "/plate_legacy.inp");
+}
+std::string plate_stderr() {
+    return readFile(kData + "/plate_stderr.txt");
+}
+
+// Standard input is a pipe here, so the program cannot rewind it: it must keep the input.
+TEST(Program, TranslatesPipedStandardInput) {
+    const auto result = runProgram(kProgram, {}, plate());
+    EXPECT_EQ(result.status, 0);
+    EXPECT_EQ(result.out, plate_legacy());
+    EXPECT_EQ(result.err, plate_stderr());
+}
+
+TEST(Program, ReadsTheFileNamedByInAndIgnoresStandardInput) {
+    const auto result =
+        runProgram(kProgram, {"-in", kData + "/plate.inp", "-nogap", "extra"}, "*NODE\nnot this\n");
+    EXPECT_EQ(result.status, 0);
+    EXPECT_EQ(result.out, plate_legacy());
+    EXPECT_EQ(result.err, plate_stderr());
+}
+
+TEST(Program, EmptyInValueReadsStandardInput) {
+    const auto result = runProgram(kProgram, {"-in", ""}, plate());
+    EXPECT_EQ(result.status, 0);
+    EXPECT_EQ(result.out, plate_legacy());
+}
+
+TEST(Program, MissingInputFileIsReportedAfterTheFirstProgressLine) {
+    ScratchDir dir;
+    const auto result = runProgram(kProgram, {"-in", dir.file("absent.inp")}, plate());
+    EXPECT_EQ(result.status, 1);
+    EXPECT_EQ(result.out, "");
+    EXPECT_EQ(result.err, kFirstScan + dir.file("absent.inp") + " not found");
+    const auto folder = runProgram(kProgram, {"-in", dir.path()}, "");
+    EXPECT_EQ(folder.status, 1);
+    EXPECT_EQ(folder.err, kFirstScan + dir.path() + " not found");
+}
+
+TEST(Program, PrintsUsageWithStatusOne) {
+    const std::vector<std::vector<std::string>> cases = {
+        {"-h"},  {"-in", "-h"}, {"-nogap", "-h", "-in", "x"},
+        {"-in"}, {"-out"},      {"-in", "a", "-out"}};
+    for (const auto& args : cases) {
+        const auto result = runProgram(kProgram, args, plate());
+        EXPECT_EQ(result.status, 1) << ::testing::PrintToString(args);
+        EXPECT_EQ(result.out, "");
+        EXPECT_EQ(result.err, kUsage);
+    }
+}
+
+TEST(Program, OutWritesTheFileOnlyAndReplacesAnEarlierOut) {
+    ScratchDir dir;
+    writeFile(dir.file("old.inp"), "previous contents\n");
+    const auto result =
+        runProgram(kProgram, {"-out", dir.file("first.inp"), "-out", dir.file("old.inp")}, plate());
+    EXPECT_EQ(result.status, 0);
+    EXPECT_EQ(result.out, "");
+    EXPECT_EQ(result.err, plate_stderr());
+    EXPECT_EQ(readFile(dir.file("old.inp")), plate_legacy());
+    EXPECT_EQ(dir.entries(), std::vector<std::string>{"old.inp"});  // no temporary is left
+}
+
+TEST(Program, OutFileGetsTheUsualPermissions) {
+    ScratchDir dir;
+    const auto result = runProgram(kProgram, {"-out", dir.file("new.inp")}, plate());
+    ASSERT_EQ(result.status, 0);
+    struct stat info {};
+    ASSERT_EQ(stat(dir.file("new.inp").c_str(), &info), 0);
+    const mode_t mask = umask(0);
+    umask(mask);
+    EXPECT_EQ(info.st_mode & 0777, 0666 & ~mask);
+}
+
+TEST(Program, FailedRunLeavesAnExistingOutFileUntouched) {
+    ScratchDir dir;
+    writeFile(dir.file("keep.inp"), "keep me\n");
+    const auto result = runProgram(kProgram, {"-out", dir.file("keep.inp")},
+                                   "** x\n*NODE\n1, 0, 0\n*CLOAD\n1, 4, 1.\n");
+    EXPECT_EQ(result.status, 1);
+    EXPECT_EQ(readFile(dir.file("keep.inp")), "keep me\n");
+    EXPECT_EQ(dir.entries(), std::vector<std::string>{"keep.inp"});
+    EXPECT_EQ(result.err.substr(result.err.find("Unrecognized")),
+              "Unrecognized Nodal Force direction : 4\n1  4  1.\n\n");
+}
+
+TEST(Program, UnwritableOutFileIsReported) {
+    ScratchDir dir;
+    const std::string target = dir.file("missing-folder/out.inp");
+    const auto result = runProgram(kProgram, {"-out", target}, plate());
+    EXPECT_EQ(result.status, 1);
+    EXPECT_EQ(result.out, "");
+    EXPECT_EQ(result.err, plate_stderr() + target + " could not be written\n");
+
+    // A folder of the same name cannot be replaced by the file.
+    const auto folder = runProgram(kProgram, {"-out", dir.path()}, plate());
+    EXPECT_EQ(folder.status, 1);
+    EXPECT_EQ(folder.err, plate_stderr() + dir.path() + " could not be written\n");
+    EXPECT_TRUE(dir.entries().empty());
+}
+
+TEST(Program, PipedAndFileInputGiveTheSameBytes) {
+    ScratchDir dir;
+    std::string big = "*HEADING\n*NODE\n";
+    for (int n = 1; n <= 20000; ++n)
+        big += std::to_string(n) + ", " + std::to_string(n % 100) + ".5, " +
+               std::to_string(n / 100) + ".\n";
+    big += "*ELEMENT, TYPE=CPS4, ELSET=SET1\n";
+    for (int e = 1; e <= 19000; ++e)
+        big += std::to_string(e) + ", " + std::to_string(e) + ", " + std::to_string(e + 1) + ", " +
+               std::to_string(e + 101) + ", " + std::to_string(e + 100) + "\n";
+    writeFile(dir.file("big.inp"), big);
+    const auto piped = runProgram(kProgram, {}, big);
+    const auto named = runProgram(kProgram, {"-in", dir.file("big.inp")}, "");
+    EXPECT_EQ(piped.status, 0);
+    EXPECT_EQ(named.status, 0);
+    EXPECT_EQ(piped.out, named.out);
+    EXPECT_EQ(piped.err, named.err);
+    EXPECT_NE(piped.out.find("\n19000    1 19000 20002 19001 20002 19101 20002 19100 20002\n"),
+              std::string::npos);
+}
+
+TEST(Program, EmptyModelFailsWithNothingOnStandardOutput) {
+    const auto result = runProgram(kProgram, {}, readFile(kData + "/lowercase_keywords.inp"));
+    EXPECT_EQ(result.status, 1);
+    EXPECT_EQ(result.out, "");
+    EXPECT_EQ(result.err.substr(result.err.find("Starting second")),
+              "Starting second scan of the input file...\n"
+              "Boundary condition on undefined node 10 ignored\n"
+              "Boundary condition on undefined node 10 ignored\n"
+              "Boundary condition on undefined node 20 ignored\n"
+              "Boundary condition on undefined node 30 ignored\n"
+              "Node set SYMM not supported, line ignored\n"
+              "cannot handle non zero displacements, ignoring"
+              "Load on undefined node 90 ignored\n"
+              "Load on undefined node 60 ignored\n"
+              "Load on undefined node 90 ignored\n"
+              "Load on undefined node 90 ignored\n"
+              "Finished scanning input file...\n"
+              "No nodes or elements found in the input\n");
+}
+
+TEST(Program, ExampleModelGivesItsLegacyFile) {
+    const std::string examples = kData + "/../../../examples/abaqus";
+    const auto result = runProgram(kProgram, {}, readFile(examples + "/bracket.inp"));
+    EXPECT_EQ(result.status, 0);
+    EXPECT_EQ(result.out, readFile(examples + "/bracket_legacy.inp"));
+}
+
+}  // namespace

@@ -1,0 +1,20 @@
+// Writer of the legacy input file: title, counts, materials, elements, nodes, fixities, loads.
+#pragma once
+
+#include <ostream>
+
+#include "model.h"
+
+namespace abazenta {
+
+// True for a node count that the writer can write (3, 4, 6 or 8).
+bool is_writable_element(int node_count);
+
+// How many elements write_model writes.
+int count_writable_elements(const AbaqusModel& model);
+
+// Writes the whole model as a legacy input file on `out`; elements that cannot be written are
+// reported on `warnings`.
+void write_model(const AbaqusModel& model, std::ostream& out, std::ostream& warnings);
+
+}  // namespace abazenta

@@ -6,8 +6,10 @@
 namespace Zenta2D {
 
 bool OpenInput(std::ifstream& in, const std::string& name) {
+    // Only regular files: a directory reads as nothing, and opening a named pipe would wait
+    // for a writer (the window would hang) and could not be rewound.
     struct stat info;
-    if (name.empty() || stat(name.c_str(), &info) != 0 || S_ISDIR(info.st_mode)) return false;
+    if (name.empty() || stat(name.c_str(), &info) != 0 || !S_ISREG(info.st_mode)) return false;
     in.open(name, std::ios::in | std::ios::binary);
     return in.is_open();
 }

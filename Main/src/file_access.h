@@ -6,7 +6,7 @@
 
 namespace Zenta2D {
 
-// Opens name for reading; false when it cannot be opened or is a directory.
+// Opens name for reading; false when it cannot be opened or is no regular file.
 bool OpenInput(std::ifstream& in, const std::string& name);
 
 // True when both names are the same text or lead to the same existing file (another path,

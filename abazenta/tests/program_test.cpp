@@ -90,6 +90,15 @@ TEST(Program, OutWritesTheFileOnlyAndReplacesAnEarlierOut) {
     EXPECT_EQ(dir.entries(), std::vector<std::string>{"old.inp"});  // no temporary is left
 }
 
+TEST(Program, OutMayReplaceTheInputFileItself) {
+    ScratchDir dir;
+    writeFile(dir.file("model.inp"), plate());
+    const auto result =
+        runProgram(kProgram, {"-in", dir.file("model.inp"), "-out", dir.file("model.inp")}, "");
+    EXPECT_EQ(result.status, 0);
+    EXPECT_EQ(readFile(dir.file("model.inp")), plate_legacy());
+}
+
 TEST(Program, OutFileGetsTheUsualPermissions) {
     ScratchDir dir;
     const auto result = runProgram(kProgram, {"-out", dir.file("new.inp")}, plate());

@@ -23,6 +23,7 @@ constexpr FXuint kButtonOptions =
 static_assert(kBannerOptions == 0x8, "banner centred horizontally");
 static_assert(kSeparatorOptions == 0x8400, "groove separator across the window");
 static_assert(kButtonOptions == 0x4006808, "raised thick default button, centred");
+static_assert(Zenta2DInpMigrate::ID_BUTTON == 60, "the button's message follows the toolkit's");
 
 constexpr const char* kTitle = "FILE CONVERT";
 constexpr const char* kBanner = "Z2D FILE CONVERTER";

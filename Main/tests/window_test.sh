@@ -156,7 +156,9 @@ ln -s model.inp "$DATA/link.inp"
 cp "$DATA/model.inp" "$WORK/model.orig"
 printf 'x\n' >"$DATA/locked.inp"
 # The program runs as an ordinary user, so that a file without read permission cannot be read
-# by it even when the test runs as root.
+# by it even when the test runs as root. It is run from a copy in the temporary folder, which
+# that user can reach wherever the build folder is.
+mkdir -p "$WORK/bin" && cp "$PROG" "$WORK/bin/inpmigrate" && PROG="$WORK/bin/inpmigrate" || exit 1
 RUN_AS=()
 if [ "$(id -u)" -eq 0 ]; then
   RUN_AS=(setpriv --reuid=nobody --regid=nogroup --clear-groups --)

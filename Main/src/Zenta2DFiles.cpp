@@ -1,6 +1,8 @@
 // The toolkit's open and save dialogs behind the converter's button.
 #include "Zenta2DFiles.h"
 
+#include <sys/stat.h>
+
 #include "file_access.h"
 #include "messages.h"
 
@@ -91,9 +93,9 @@ bool Zenta2DFiles::SaveFile(FXWindow* owner, const StringList& extension,
 }
 
 bool Zenta2DFiles::MayOverwrite(FXWindow* owner, const FileName& name) {
-    std::ifstream probe(name.AsStr());
-    if (!probe.is_open()) return true;
-    probe.close();
+    // Any existing entry counts, also one the user cannot read.
+    struct stat info;
+    if (lstat(name.AsStr(), &info) != 0) return true;
     return FXMessageBox::question(owner, MBOX_OK_CANCEL, Text::kCaptionFileExists,
                                   Text::kOverwriteQuestion, name.AsStr()) == MBOX_CLICKED_OK;
 }

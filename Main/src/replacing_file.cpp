@@ -6,6 +6,8 @@
 #include <unistd.h>
 
 #include <cstdio>
+#include <filesystem>
+#include <system_error>
 #include <vector>
 
 namespace Zenta2D {
@@ -18,27 +20,45 @@ std::string DirectoryPrefix(const std::string& path) {
     return slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
 }
 
-// mkstemp creates files readable by the owner only; give the result the permissions a newly
-// created file would get, so the renamed output looks like any file the user writes.
-void SetUsualPermissions(int fd) {
+// mkstemp creates files readable by the owner only. The output keeps the permissions of the
+// file it replaces, or gets those of any newly created file.
+void SetPermissions(int fd, const struct stat* replaced) {
+    if (replaced != nullptr) {
+        fchmod(fd, replaced->st_mode & 07777);
+        return;
+    }
     const mode_t mask = umask(0);
     umask(mask);
     fchmod(fd, 0666 & ~mask);
 }
 
+// The file that the output really replaces: a symbolic link is followed, so the link stays and
+// its target gets the new contents, as writing through the link would do.
+std::string ResolvedTarget(const std::string& target) {
+    std::error_code error;
+    if (!std::filesystem::is_symlink(target, error)) return target;
+    const std::filesystem::path resolved = std::filesystem::canonical(target, error);
+    return error ? target : resolved.string();
+}
+
 }  // namespace
 
-bool ReplacingFile::Open(const std::string& target) {
+bool ReplacingFile::Open(const std::string& name) {
     Discard();
-    if (target.empty() || target.back() == '/') return false;
-    std::string pattern = DirectoryPrefix(target) + ".inpmigrate-XXXXXX";
-    std::vector<char> name(pattern.begin(), pattern.end());
-    name.push_back('\0');
-    const int fd = mkstemp(name.data());
+    if (name.empty() || name.back() == '/') return false;
+    const std::string target = ResolvedTarget(name);
+    // An existing file is replaced only where it could have been overwritten in place.
+    struct stat existing;
+    const bool exists = stat(target.c_str(), &existing) == 0;
+    if (exists && (!S_ISREG(existing.st_mode) || access(target.c_str(), W_OK) != 0)) return false;
+    const std::string pattern = DirectoryPrefix(target) + ".inpmigrate-XXXXXX";
+    std::vector<char> temp_name(pattern.begin(), pattern.end());
+    temp_name.push_back('\0');
+    const int fd = mkstemp(temp_name.data());
     if (fd < 0) return false;
-    SetUsualPermissions(fd);
+    SetPermissions(fd, exists ? &existing : nullptr);
     close(fd);
-    temp_ = name.data();
+    temp_ = temp_name.data();
     stream_.clear();
     stream_.open(temp_, std::ios::out | std::ios::trunc | std::ios::binary);
     if (!stream_.is_open()) {

@@ -17,10 +17,13 @@ class ReplacingFile {
     ReplacingFile(const ReplacingFile&) = delete;
     ReplacingFile& operator=(const ReplacingFile&) = delete;
 
-    // Creates the temporary file for target; false when it cannot be created.
-    bool Open(const std::string& target);
+    // Creates the temporary file for the file name; false when it cannot be created, or when
+    // name is an existing file that may not be written or no regular file. A symbolic link is
+    // followed: its target is replaced and the link stays.
+    bool Open(const std::string& name);
     bool IsOpen() const { return !temp_.empty(); }
     std::ostream& Stream() { return stream_; }
+    // The file replaced on Commit (name with a symbolic link resolved).
     const std::string& Target() const { return target_; }
 
     // Closes the temporary and renames it over the target. False, with the temporary removed

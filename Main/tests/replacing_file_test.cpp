@@ -1,5 +1,7 @@
 // Output through a temporary file: the target changes only on a successful commit.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <filesystem>
 #include <string>
@@ -63,6 +65,41 @@ TEST(ReplacingFile, FailedWriteIsNotCommitted) {
     EXPECT_FALSE(out.Commit());
     EXPECT_EQ(readFile(dir.file("out.inp")), "old\n");
     EXPECT_EQ(dir.entries(), std::vector<std::string>{"out.inp"});
+}
+
+TEST(ReplacingFile, ReplacedFileKeepsItsPermissions) {
+    ScratchDir dir;
+    writeFile(dir.file("private.inp"), "old\n");
+    ASSERT_EQ(chmod(dir.file("private.inp").c_str(), 0640), 0);
+    Zenta2D::ReplacingFile out;
+    ASSERT_TRUE(out.Open(dir.file("private.inp")));
+    out.Stream() << "new\n";
+    ASSERT_TRUE(out.Commit());
+    struct stat info;
+    ASSERT_EQ(stat(dir.file("private.inp").c_str(), &info), 0);
+    EXPECT_EQ(info.st_mode & 07777, 0640u);
+}
+
+TEST(ReplacingFile, SymbolicLinkIsFollowed) {
+    ScratchDir dir;
+    writeFile(dir.file("real.inp"), "old\n");
+    ASSERT_EQ(symlink("real.inp", dir.file("link.inp").c_str()), 0);
+    Zenta2D::ReplacingFile out;
+    ASSERT_TRUE(out.Open(dir.file("link.inp")));
+    out.Stream() << "new\n";
+    ASSERT_TRUE(out.Commit());
+    EXPECT_EQ(readFile(dir.file("real.inp")), "new\n");
+    struct stat info;
+    ASSERT_EQ(lstat(dir.file("link.inp").c_str(), &info), 0);
+    EXPECT_TRUE(S_ISLNK(info.st_mode));
+}
+
+TEST(ReplacingFile, DirectoryIsNoTarget) {
+    ScratchDir dir;
+    std::filesystem::create_directory(dir.file("sub"));
+    Zenta2D::ReplacingFile out;
+    EXPECT_FALSE(out.Open(dir.file("sub")));
+    EXPECT_EQ(dir.entries(), std::vector<std::string>{"sub"});
 }
 
 TEST(ReplacingFile, BareNameGoesToTheWorkingFolder) {

@@ -279,12 +279,20 @@ wait_window "Input File" >/dev/null || exit 1
 expect_none "Output File"
 cancel_file_dialog "Input File"
 
-step "press 10: cancelling the output dialog ends the press"
+step "press 10: an output that may not be written is named after OK to File Exists"
+press_button
+answer_file_dialog "Input File" "model.inp"
+answer_file_dialog "Output File" "locked.inp"
+press_ok "File Exists"
+press_ok "File Save Error"
+[ "$(stat -c %a "$DATA/locked.inp")" = "0" ] || fail "locked.inp was replaced"
+
+step "press 11: cancelling the output dialog ends the press"
 press_button
 answer_file_dialog "Input File" "model.inp"
 cancel_file_dialog "Output File"
 
-step "press 11: the dialogs still work after all that"
+step "press 12: the dialogs still work after all that"
 press_button
 answer_file_dialog "Input File" "$RUN/start.inp"
 answer_file_dialog "Output File" "$DATA/last.inp"

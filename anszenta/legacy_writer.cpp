@@ -30,12 +30,11 @@ void writeMaterial(std::ostream& out, const Material& m) {
 
 void writeElement(std::ostream& out, const Elem& e, bool narrow) {
     // A model of exactly one node writes its element fields five wide.
-    const char* first = narrow ? "%5d" : "%6d";
-    const char* next = narrow ? " %4d" : " %5d";
-    std::string line = formatText(first, e.id);
-    line += formatText(next, e.mat);
-    for (int k = 0; k < Elem::kKeptNodes; ++k) line += formatText(next, e.nodes[k]);
-    out << line << '\n';
+    const int* n = e.nodes;
+    out << (narrow ? formatText("%5d %4d %4d %4d %4d %4d %4d %4d %4d %4d\n", e.id, e.mat, n[0],
+                                n[1], n[2], n[3], n[4], n[5], n[6], n[7])
+                   : formatText("%6d %5d %5d %5d %5d %5d %5d %5d %5d %5d\n", e.id, e.mat, n[0],
+                                n[1], n[2], n[3], n[4], n[5], n[6], n[7]));
 }
 
 void writeNode(std::ostream& out, const Node& n) {

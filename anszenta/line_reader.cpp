@@ -1,24 +1,30 @@
 // Piece-wise line reading for the archive and listing readers.
 #include "line_reader.h"
 
+#include <algorithm>
 #include <cstring>
+
+bool LineReader::fill() {
+    if (!in_) return false;
+    in_.read(buffer_.data(), static_cast<std::streamsize>(buffer_.size()));
+    begin_ = 0;
+    end_ = static_cast<size_t>(in_.gcount());
+    return end_ > 0;
+}
 
 bool LineReader::next(std::string& piece) {
     piece.clear();
-    // get() stops before a line feed and takes at most kMaxPiece characters.
-    in_.get(buffer_, kMaxPiece + 1, '\n');
-    std::streamsize count = in_.gcount();
-    if (count == 0) {
-        if (in_.eof()) return false;
-        in_.clear();  // get() fails on an empty line; the line feed is still waiting
-        if (in_.peek() != '\n') return false;  // a read error, not an empty line
+    while (piece.size() < kMaxPiece) {
+        if (begin_ == end_ && !fill()) return !piece.empty();
+        const char* start = buffer_.data() + begin_;
+        size_t length = std::min(kMaxPiece - piece.size(), end_ - begin_);
+        const void* lineFeed = std::memchr(start, '\n', length);
+        if (lineFeed != nullptr) length = static_cast<const char*>(lineFeed) - start + 1;
+        piece.append(start, length);
+        begin_ += length;
+        if (lineFeed != nullptr) return true;
     }
-    piece.assign(buffer_, static_cast<size_t>(count));
-    if (count < kMaxPiece && in_.peek() == '\n') {
-        in_.get();
-        piece.push_back('\n');
-    }
-    if (in_.eof()) in_.clear(std::ios::eofbit);
+    // A full piece: the rest of the line (its line feed at least) is the next piece.
     return true;
 }
 

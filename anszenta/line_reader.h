@@ -4,20 +4,27 @@
 
 #include <istream>
 #include <string>
+#include <vector>
 
 class LineReader {
   public:
-    static constexpr std::streamsize kMaxPiece = 254;
+    static constexpr size_t kMaxPiece = 254;
 
-    explicit LineReader(std::istream& in) : in_(in) {}
+    // Reads `in` from its current position; the reader buffers ahead, so the stream's position
+    // afterwards is not the end of the last piece.
+    explicit LineReader(std::istream& in) : in_(in), buffer_(1 << 16) {}
 
     // Reads the next piece into `piece` (with its line feed when the line ended within the
     // piece). Returns false at the end of the input.
     bool next(std::string& piece);
 
   private:
+    bool fill();  // reads more of the stream into the buffer; false at its end
+
     std::istream& in_;
-    char buffer_[kMaxPiece + 1];
+    std::vector<char> buffer_;
+    size_t begin_ = 0;  // first unread character of the buffer
+    size_t end_ = 0;    // end of the characters read into the buffer
 };
 
 // Text of `piece` from character `pos` on; empty when the piece is shorter. Parsing stops at

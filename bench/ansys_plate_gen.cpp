@@ -45,25 +45,25 @@ void writeArchive(const Plate& p, const std::vector<int>& id, FILE* out) {
             if (id[static_cast<size_t>(j) * s + i])
                 std::fprintf(out, "%8d%8d%8d%16.9E%16.9E%16.9E\n", id[static_cast<size_t>(j) * s + i],
                              0, 0, i * h, j * h, 0.0);
-    std::fprintf(out, "N,R5.3,LOC,      -1,\nEBLOCK,19,SOLID\n(19i7)\n");
+    std::fprintf(out, "N,R5.3,LOC,      -1,\nEBLOCK,19,SOLID\n(19i8)\n");
     auto at = [&](int i, int j) { return id[static_cast<size_t>(j) * s + i]; };
     long eid = 1;
     int step = p.eightNode ? 2 : 1;
     for (int ej = 0; ej < p.n; ++ej) {
         for (int ei = 0; ei < p.n; ++ei, ++eid) {
             int i = ei * step, j = ej * step;
-            std::fprintf(out, "%7d%7d%7d%7d%7d%7d%7d%7d%7d%7d%7ld", 1, 1, 1, 1, 0, 0, 0, 0,
+            std::fprintf(out, "%8d%8d%8d%8d%8d%8d%8d%8d%8d%8d%8ld", 1, 1, 1, 1, 0, 0, 0, 0,
                          p.eightNode ? 8 : 4, 0, eid);
             if (p.eightNode)
-                std::fprintf(out, "%7d%7d%7d%7d%7d%7d%7d%7d\n", at(i, j), at(i + 2, j),
+                std::fprintf(out, "%8d%8d%8d%8d%8d%8d%8d%8d\n", at(i, j), at(i + 2, j),
                              at(i + 2, j + 2), at(i, j + 2), at(i + 1, j), at(i + 2, j + 1),
                              at(i + 1, j + 2), at(i, j + 1));
             else
-                std::fprintf(out, "%7d%7d%7d%7d\n", at(i, j), at(i + 1, j), at(i + 1, j + 1),
+                std::fprintf(out, "%8d%8d%8d%8d\n", at(i, j), at(i + 1, j), at(i + 1, j + 1),
                              at(i, j + 1));
         }
     }
-    std::fprintf(out, "     -1\n");
+    std::fprintf(out, "      -1\n");
     std::fprintf(out, "MPDATA,R5.0, 1,EX  ,       1,  1,  2.00000000E+11    ,\n");
     std::fprintf(out, "MPDATA,R5.0, 1,NUXY,       1,  1,  3.00000000E-01    ,\n");
     for (int j = 0; j < s; ++j) {

@@ -35,6 +35,35 @@ TEST(LineReader, KeepsEmptyLinesAndCarriageReturns) {
     EXPECT_TRUE(pieces("").empty());
 }
 
+// Character-by-character reference of the piece rule: at most 254 characters, a piece ends
+// after its line feed.
+std::vector<std::string> referencePieces(const std::string& text) {
+    std::vector<std::string> result;
+    std::string piece;
+    for (char c : text) {
+        piece.push_back(c);
+        if (c == '\n' || piece.size() == 254) {
+            result.push_back(piece);
+            piece.clear();
+        }
+    }
+    if (!piece.empty()) result.push_back(piece);
+    return result;
+}
+
+TEST(LineReader, PiecesAcrossBufferBoundariesFollowTheRule) {
+    // Lines of every length from 0 to 600, with NUL bytes and carriage returns, over several
+    // hundred kilobytes: many lines straddle the reader's buffer boundaries.
+    std::string text;
+    for (int length = 0; length <= 600; ++length) {
+        for (int k = 0; k < length; ++k)
+            text.push_back(k % 97 == 5 ? '\0' : static_cast<char>('a' + k % 26));
+        text += length % 7 == 0 ? "\r\n" : "\n";
+    }
+    text += "no line feed at the end";
+    EXPECT_EQ(pieces(text), referencePieces(text));
+}
+
 TEST(LineReader, PositionsBeyondTheTextAreEmpty) {
     std::string piece = "NUMOFF,NODE";
     EXPECT_STREQ(fromPosition(piece, 12), "");

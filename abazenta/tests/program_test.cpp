@@ -34,14 +34,14 @@ std::string plate_stderr() {
 }
 
 // Standard input is a pipe here, so the program cannot rewind it: it must keep the input.
-TEST(Program, TranslatesPipedStandardInput) {
+TEST(AbazentaProgram, TranslatesPipedStandardInput) {
     const auto result = runProgram(kProgram, {}, plate());
     EXPECT_EQ(result.status, 0);
     EXPECT_EQ(result.out, plate_legacy());
     EXPECT_EQ(result.err, plate_stderr());
 }
 
-TEST(Program, ReadsTheFileNamedByInAndIgnoresStandardInput) {
+TEST(AbazentaProgram, ReadsTheFileNamedByInAndIgnoresStandardInput) {
     const auto result =
         runProgram(kProgram, {"-in", kData + "/plate.inp", "-nogap", "extra"}, "*NODE\nnot this\n");
     EXPECT_EQ(result.status, 0);
@@ -49,13 +49,13 @@ TEST(Program, ReadsTheFileNamedByInAndIgnoresStandardInput) {
     EXPECT_EQ(result.err, plate_stderr());
 }
 
-TEST(Program, EmptyInValueReadsStandardInput) {
+TEST(AbazentaProgram, EmptyInValueReadsStandardInput) {
     const auto result = runProgram(kProgram, {"-in", ""}, plate());
     EXPECT_EQ(result.status, 0);
     EXPECT_EQ(result.out, plate_legacy());
 }
 
-TEST(Program, MissingInputFileIsReportedAfterTheFirstProgressLine) {
+TEST(AbazentaProgram, MissingInputFileIsReportedAfterTheFirstProgressLine) {
     ScratchDir dir;
     const auto result = runProgram(kProgram, {"-in", dir.file("absent.inp")}, plate());
     EXPECT_EQ(result.status, 1);
@@ -66,7 +66,7 @@ TEST(Program, MissingInputFileIsReportedAfterTheFirstProgressLine) {
     EXPECT_EQ(folder.err, kFirstScan + dir.path() + " not found");
 }
 
-TEST(Program, PrintsUsageWithStatusOne) {
+TEST(AbazentaProgram, PrintsUsageWithStatusOne) {
     const std::vector<std::vector<std::string>> cases = {
         {"-h"},  {"-in", "-h"}, {"-nogap", "-h", "-in", "x"},
         {"-in"}, {"-out"},      {"-in", "a", "-out"}};
@@ -78,7 +78,7 @@ TEST(Program, PrintsUsageWithStatusOne) {
     }
 }
 
-TEST(Program, OutWritesTheFileOnlyAndReplacesAnEarlierOut) {
+TEST(AbazentaProgram, OutWritesTheFileOnlyAndReplacesAnEarlierOut) {
     ScratchDir dir;
     writeFile(dir.file("old.inp"), "previous contents\n");
     const auto result =
@@ -90,7 +90,7 @@ TEST(Program, OutWritesTheFileOnlyAndReplacesAnEarlierOut) {
     EXPECT_EQ(dir.entries(), std::vector<std::string>{"old.inp"});  // no temporary is left
 }
 
-TEST(Program, OutMayReplaceTheInputFileItself) {
+TEST(AbazentaProgram, OutMayReplaceTheInputFileItself) {
     ScratchDir dir;
     writeFile(dir.file("model.inp"), plate());
     const auto result =
@@ -99,7 +99,7 @@ TEST(Program, OutMayReplaceTheInputFileItself) {
     EXPECT_EQ(readFile(dir.file("model.inp")), plate_legacy());
 }
 
-TEST(Program, OutFileGetsTheUsualPermissions) {
+TEST(AbazentaProgram, OutFileGetsTheUsualPermissions) {
     ScratchDir dir;
     const auto result = runProgram(kProgram, {"-out", dir.file("new.inp")}, plate());
     ASSERT_EQ(result.status, 0);
@@ -110,7 +110,7 @@ TEST(Program, OutFileGetsTheUsualPermissions) {
     EXPECT_EQ(info.st_mode & 0777, 0666 & ~mask);
 }
 
-TEST(Program, FailedRunLeavesAnExistingOutFileUntouched) {
+TEST(AbazentaProgram, FailedRunLeavesAnExistingOutFileUntouched) {
     ScratchDir dir;
     writeFile(dir.file("keep.inp"), "keep me\n");
     const auto result = runProgram(kProgram, {"-out", dir.file("keep.inp")},
@@ -122,7 +122,7 @@ TEST(Program, FailedRunLeavesAnExistingOutFileUntouched) {
               "Unrecognized Nodal Force direction : 4\n1  4  1.\n\n");
 }
 
-TEST(Program, UnwritableOutFileIsReported) {
+TEST(AbazentaProgram, UnwritableOutFileIsReported) {
     ScratchDir dir;
     const std::string target = dir.file("missing-folder/out.inp");
     const auto result = runProgram(kProgram, {"-out", target}, plate());
@@ -137,7 +137,7 @@ TEST(Program, UnwritableOutFileIsReported) {
     EXPECT_TRUE(dir.entries().empty());
 }
 
-TEST(Program, PipedAndFileInputGiveTheSameBytes) {
+TEST(AbazentaProgram, PipedAndFileInputGiveTheSameBytes) {
     ScratchDir dir;
     std::string big = "*HEADING\n*NODE\n";
     for (int n = 1; n <= 20000; ++n)
@@ -158,7 +158,7 @@ TEST(Program, PipedAndFileInputGiveTheSameBytes) {
               std::string::npos);
 }
 
-TEST(Program, EmptyModelFailsWithNothingOnStandardOutput) {
+TEST(AbazentaProgram, EmptyModelFailsWithNothingOnStandardOutput) {
     const auto result = runProgram(kProgram, {}, readFile(kData + "/lowercase_keywords.inp"));
     EXPECT_EQ(result.status, 1);
     EXPECT_EQ(result.out, "");
@@ -178,7 +178,7 @@ TEST(Program, EmptyModelFailsWithNothingOnStandardOutput) {
               "No nodes or elements found in the input\n");
 }
 
-TEST(Program, ExampleModelGivesItsLegacyFile) {
+TEST(AbazentaProgram, ExampleModelGivesItsLegacyFile) {
     const std::string examples = kData + "/../../../examples/abaqus";
     const auto result = runProgram(kProgram, {}, readFile(examples + "/bracket.inp"));
     EXPECT_EQ(result.status, 0);

@@ -40,14 +40,14 @@ RunOutcome run(const std::string& input, const std::vector<std::string>& args = 
     return result;
 }
 
-TEST(Translation, PlateFixtureGivesTheExpectedFileAndMessages) {
+TEST(AbazentaRun, PlateFixtureGivesTheExpectedFileAndMessages) {
     const RunOutcome result = run(readFile(kData + "/plate.inp"));
     EXPECT_EQ(result.status, 0);
     EXPECT_EQ(result.out, readFile(kData + "/plate_legacy.inp"));
     EXPECT_EQ(result.err, readFile(kData + "/plate_stderr.txt"));
 }
 
-TEST(Translation, LineEndAndSpacingVariantsGiveTheSameFile) {
+TEST(AbazentaRun, LineEndAndSpacingVariantsGiveTheSameFile) {
     const std::string expected = readFile(kData + "/plate_legacy.inp");
     for (const char* variant : {"plate_crlf.inp", "plate_compact.inp"}) {
         const RunOutcome result = run(readFile(kData + "/" + variant));
@@ -63,7 +63,7 @@ TEST(Translation, LineEndAndSpacingVariantsGiveTheSameFile) {
 // An input whose first line opens a *CLOAD block: the first scan drops that line and does not
 // count the block; its loads name nodes not yet defined and are ignored, and the loads of a
 // later block are all stored.
-TEST(Translation, OpeningCloadBlockIsUncountedAndItsLoadsIgnored) {
+TEST(AbazentaRun, OpeningCloadBlockIsUncountedAndItsLoadsIgnored) {
     const std::string input = readFile(kData + "/cload_first_line.inp");
     std::ostringstream echo;
     EXPECT_EQ(first_scan(input, echo).loads, 2);
@@ -85,7 +85,7 @@ TEST(Translation, OpeningCloadBlockIsUncountedAndItsLoadsIgnored) {
         << merged.out;
 }
 
-TEST(Translation, FirstScanCountsDataLinesAfterTheFirstLine) {
+TEST(AbazentaRun, FirstScanCountsDataLinesAfterTheFirstLine) {
     std::ostringstream echo;
     const FirstScanCounts counts = first_scan(
         "*NODE\n1\n2\n*NODE\n3\n\n*ELEMENT\n1 1 2 3\n*CLOAD\n1 1 1\n*END STEP\n*NODE\n4\n", echo);
@@ -97,7 +97,7 @@ TEST(Translation, FirstScanCountsDataLinesAfterTheFirstLine) {
     EXPECT_EQ(counts.loads, 1);
 }
 
-TEST(Translation, LinesAfterTheFirstEndStepAreNeverRead) {
+TEST(AbazentaRun, LinesAfterTheFirstEndStepAreNeverRead) {
     const std::string model =
         "*NODE\n1, 0, 0\n2, 1, 0\n3, 0, 1\n*ELEMENT, TYPE=CPS3, ELSET=SET1\n1, 1, 2, 3\n";
     const std::string later = "*STEP\n*BOUNDARY\n1, 1, 0.\n*CLOAD\n2, 9, 1.\n*NODE\n4, 4, 4\n";
@@ -109,7 +109,7 @@ TEST(Translation, LinesAfterTheFirstEndStepAreNeverRead) {
 }
 
 // Runs that cannot be translated: exact messages after the progress lines, nothing written.
-TEST(Translation, FailingInputsStopWithTheirMessageAndStatus) {
+TEST(AbazentaRun, FailingInputsStopWithTheirMessageAndStatus) {
     const std::string nodes = "*NODE\n1, 0, 0\n2, 1, 0\n3, 0, 1\n";
     const std::string triangle = "*ELEMENT, TYPE=CPS3, ELSET=SET1\n1, 1, 2, 3\n";
     struct Case {
@@ -145,7 +145,7 @@ TEST(Translation, FailingInputsStopWithTheirMessageAndStatus) {
     }
 }
 
-TEST(Translation, TableFullStopsEndWithStatusOne) {
+TEST(AbazentaRun, TableFullStopsEndWithStatusOne) {
     std::string input = "** x\n*NODE\n";
     for (int n = 1; n <= MAX_NODES + 1; ++n) input += std::to_string(n) + ", 0, 0\n";
     RunOutcome result = run(input);
@@ -166,7 +166,7 @@ TEST(Translation, TableFullStopsEndWithStatusOne) {
               "Too many elements!\nChange the size of MAX_ELEM, and try again\n");
 }
 
-TEST(Translation, ModelAtTheLimitsTranslates) {
+TEST(AbazentaRun, ModelAtTheLimitsTranslates) {
     std::string input = "** x\n*NODE\n";
     for (int n = 1; n <= MAX_NODES; ++n) input += std::to_string(-n) + ", 0, 0\n";
     input += "*ELEMENT, TYPE=CPS4, ELSET=SET-1\n";

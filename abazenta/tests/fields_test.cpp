@@ -47,18 +47,6 @@ TEST(ParseInteger, AcceptsOnlyWholeSignedDecimalFields) {
     }
 }
 
-TEST(ParseIntegerPrefix, ReadsTheLeadingNumberOnly) {
-    int value = 0;
-    EXPECT_TRUE(parse_integer_prefix("12abc", value));
-    EXPECT_EQ(value, 12);
-    EXPECT_TRUE(parse_integer_prefix("-3", value));
-    EXPECT_EQ(value, -3);
-    EXPECT_FALSE(parse_integer_prefix("abc", value));
-    EXPECT_FALSE(parse_integer_prefix("", value));
-    EXPECT_FALSE(parse_integer_prefix("-x", value));
-    EXPECT_FALSE(parse_integer_prefix("3000000000", value));
-}
-
 TEST(ParseReal, ReadsDecimalAndExponentNotation) {
     EXPECT_DOUBLE_EQ(parse_real("1.5"), 1.5);
     EXPECT_DOUBLE_EQ(parse_real("-2."), -2.0);

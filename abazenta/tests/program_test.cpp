@@ -158,26 +158,6 @@ TEST(AbazentaProgram, PipedAndFileInputGiveTheSameBytes) {
               std::string::npos);
 }
 
-TEST(AbazentaProgram, EmptyModelFailsWithNothingOnStandardOutput) {
-    const auto result = runProgram(kProgram, {}, readFile(kData + "/lowercase_keywords.inp"));
-    EXPECT_EQ(result.status, 1);
-    EXPECT_EQ(result.out, "");
-    EXPECT_EQ(result.err.substr(result.err.find("Starting second")),
-              "Starting second scan of the input file...\n"
-              "Boundary condition on undefined node 10 ignored\n"
-              "Boundary condition on undefined node 10 ignored\n"
-              "Boundary condition on undefined node 20 ignored\n"
-              "Boundary condition on undefined node 30 ignored\n"
-              "Node set SYMM not supported, line ignored\n"
-              "cannot handle non zero displacements, ignoring"
-              "Load on undefined node 90 ignored\n"
-              "Load on undefined node 60 ignored\n"
-              "Load on undefined node 90 ignored\n"
-              "Load on undefined node 90 ignored\n"
-              "Finished scanning input file...\n"
-              "No nodes or elements found in the input\n");
-}
-
 TEST(AbazentaProgram, ExampleModelGivesItsLegacyFile) {
     const std::string examples = kData + "/../../../examples/abaqus";
     const auto result = runProgram(kProgram, {}, readFile(examples + "/bracket.inp"));

@@ -97,18 +97,6 @@ TEST(AbazentaRun, FirstScanCountsDataLinesAfterTheFirstLine) {
     EXPECT_EQ(counts.loads, 1);
 }
 
-TEST(AbazentaRun, LinesAfterTheFirstEndStepAreNeverRead) {
-    const std::string model =
-        "*NODE\n1, 0, 0\n2, 1, 0\n3, 0, 1\n*ELEMENT, TYPE=CPS3, ELSET=SET1\n1, 1, 2, 3\n";
-    const std::string later = "*STEP\n*BOUNDARY\n1, 1, 0.\n*CLOAD\n2, 9, 1.\n*NODE\n4, 4, 4\n";
-    const RunOutcome with_end = run("** model\n" + model + "*END STEP\n" + later);
-    const RunOutcome without = run("** model\n" + model);
-    EXPECT_EQ(with_end.status, 0);
-    EXPECT_EQ(with_end.out, without.out);
-    EXPECT_EQ(with_end.out.find("AFIXITY"), std::string::npos);
-}
-
-// Runs that cannot be translated: exact messages after the progress lines, nothing written.
 TEST(AbazentaRun, FailingInputsStopWithTheirMessageAndStatus) {
     const std::string nodes = "*NODE\n1, 0, 0\n2, 1, 0\n3, 0, 1\n";
     const std::string triangle = "*ELEMENT, TYPE=CPS3, ELSET=SET1\n1, 1, 2, 3\n";

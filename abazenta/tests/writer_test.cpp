@@ -132,19 +132,6 @@ TEST(WriteModel, WritesMergedLoadsAfterTheFixities) {
               "AFIXITY\n1\n1 1 0.0\nALOADS\n2\n5 1 15 3\n6 1 -1e-07 0.125\n");
 }
 
-TEST(WriteModel, EndsWithTheLastNodeLineWithoutFixitiesAndLoads) {
-    AbaqusModel model;
-    add_nodes(model, 1, 3);
-    read_element_header(model, "*ELEMENT TYPE=CPS3 ELSET=SET1\n");
-    read_element(model, "1  1 2 3\n");
-    EXPECT_EQ(write(model).out.substr(std::string("zenta input file\n3 1 1 1\n").size() +
-                                      sizeof kMaterialLine - 1),
-              "    1    1    1    5    2    5    3    5\n"
-              "    1 1.000000e+00 -5.000000e-01\n"
-              "    2 2.000000e+00 -5.000000e-01\n"
-              "    3 3.000000e+00 -5.000000e-01\n");
-}
-
 TEST(WriteModel, WritesOneIdenticalLineForEveryMaterialEvenWhenUnused) {
     AbaqusModel model;
     add_nodes(model, 1, 3);
@@ -156,14 +143,6 @@ TEST(WriteModel, WritesOneIdenticalLineForEveryMaterialEvenWhenUnused) {
     EXPECT_EQ(
         out.substr(0, out.find("    1    1    1")),
         std::string("zenta input file\n3 1 3 1\n") + kMaterialLine + kMaterialLine + kMaterialLine);
-}
-
-TEST(CountWritableElements, CountsOnlyThreeFourSixAndEightNodes) {
-    AbaqusModel model;
-    for (const char* line : {"1 1 2\n", "2 1 2 3\n", "3 1 2 3 4\n", "4 1 2 3 4 5\n",
-                             "5 1 2 3 4 5 6\n", "6 1 2 3 4 5 6 7\n", "7 1 2 3 4 5 6 7 8\n"})
-        read_element(model, line);
-    EXPECT_EQ(count_writable_elements(model), 4);
 }
 
 }  // namespace

@@ -97,6 +97,21 @@ TEST(AbazentaRun, FirstScanCountsDataLinesAfterTheFirstLine) {
     EXPECT_EQ(counts.loads, 1);
 }
 
+// Every block of the fixture is skipped, so nothing is stored and nothing is written, not even
+// the warnings of the writer.
+TEST(AbazentaRun, LowerCaseKeywordsGiveAnEmptyModel) {
+    const RunOutcome result = run(readFile(kData + "/lowercase_keywords.inp"));
+    EXPECT_EQ(result.status, 1);
+    EXPECT_EQ(result.out, "");
+    const std::string tail =
+        "Load on undefined node 90 ignored\nFinished scanning input file...\n"
+        "No nodes or elements found in the input\n";
+    ASSERT_GE(result.err.size(), tail.size());
+    EXPECT_EQ(result.err.substr(result.err.size() - tail.size()), tail);
+    EXPECT_EQ(result.err.find("Skipping"), std::string::npos);
+}
+
+// Runs that cannot be translated: exact messages after the progress lines, nothing written.
 TEST(AbazentaRun, FailingInputsStopWithTheirMessageAndStatus) {
     const std::string nodes = "*NODE\n1, 0, 0\n2, 1, 0\n3, 0, 1\n";
     const std::string triangle = "*ELEMENT, TYPE=CPS3, ELSET=SET1\n1, 1, 2, 3\n";

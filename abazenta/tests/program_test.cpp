@@ -159,7 +159,7 @@ TEST(AbazentaProgram, PipedAndFileInputGiveTheSameBytes) {
 }
 
 TEST(AbazentaProgram, ExampleModelGivesItsLegacyFile) {
-    const std::string examples = kData + "/../../../examples/abaqus";
+    const std::string examples = EXAMPLE_DIR;
     const auto result = runProgram(kProgram, {}, readFile(examples + "/bracket.inp"));
     EXPECT_EQ(result.status, 0);
     EXPECT_EQ(result.out, readFile(examples + "/bracket_legacy.inp"));

@@ -97,6 +97,18 @@ TEST(AbazentaRun, FirstScanCountsDataLinesAfterTheFirstLine) {
     EXPECT_EQ(counts.loads, 1);
 }
 
+// The report counts nothing of a *NODE block that opens the input, the second scan stores it all.
+TEST(AbazentaRun, NodeBlockOnTheFirstLineIsStoredThoughNotCounted) {
+    const RunOutcome result =
+        run("*NODE\n1, 0, 0\n2, 1, 0\n3, 0, 1\n*ELEMENT, TYPE=CPS3, ELSET=SET1\n1, 1, 2, 3\n");
+    EXPECT_EQ(result.status, 0);
+    EXPECT_EQ(result.err,
+              "Starting first scan of the input file...\n2  1  0\n3  0  1\n"
+              "*ELEMENT TYPE=CPS3 ELSET=SET1\nfound:\n\t0\tnodes\n\t1\telements\n"
+              "Starting second scan of the input file...\nFinished scanning input file...\n");
+    EXPECT_EQ(result.out.substr(0, 25), "zenta input file\n3 1 1 1\n");
+}
+
 // Every block of the fixture is skipped, so nothing is stored and nothing is written, not even
 // the warnings of the writer.
 TEST(AbazentaRun, LowerCaseKeywordsGiveAnEmptyModel) {

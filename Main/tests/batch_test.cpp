@@ -48,6 +48,21 @@ TEST(BatchMode, ConvertsEveryFixtureToItsExpectedFile) {
     }
 }
 
+TEST(BatchMode, LfCrLfAndCrLineEndsConvertAlike) {
+    ScratchDir dir;
+    const std::string lf = readFile(Fixture("renumbered.inp"));
+    const std::string expected = readFile(Fixture("renumbered_current.inp"));
+    for (const std::string line_end : {"\r\n", "\r"}) {
+        std::string variant;
+        for (char c : lf) variant += c == '\n' ? line_end : std::string(1, c);
+        writeFile(dir.file("variant.inp"), variant);
+        const RunResult r = Migrate({dir.file("variant.inp"), dir.file("out.inp")});
+        EXPECT_EQ(r.status, 0);
+        EXPECT_EQ(r.out, "Conversion completed\n");
+        EXPECT_EQ(readFile(dir.file("out.inp")), expected);
+    }
+}
+
 TEST(BatchMode, OverwritesAnExistingOutputWithoutAsking) {
     ScratchDir dir;
     writeFile(dir.file("in.inp"), kGood);

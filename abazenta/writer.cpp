@@ -42,12 +42,12 @@ class LineWriter {
     explicit LineWriter(std::ostream& out) : out_(out) {}
 
     template <typename... Args>
-    LineWriter& format(const char* spec, Args... args) {
+    LineWriter& format(const char* pattern, Args... args) {
         char field[128];
-        const int length = std::snprintf(field, sizeof field, spec, args...);
+        const int length = std::snprintf(field, sizeof field, pattern, args...);
         if (length >= static_cast<int>(sizeof field)) {
             std::string wide(static_cast<std::size_t>(length) + 1, '\0');
-            std::snprintf(wide.data(), wide.size(), spec, args...);
+            std::snprintf(wide.data(), wide.size(), pattern, args...);
             line_.append(wide.data(), static_cast<std::size_t>(length));
         } else if (length > 0) {
             line_.append(field, static_cast<std::size_t>(length));

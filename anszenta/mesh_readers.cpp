@@ -67,6 +67,16 @@ void skipLines(LineReader& reader, int count) {
     for (int i = 0; i < count; ++i) reader.next(ignored);
 }
 
+// Skips to the line that opens a block and past the block's format description line. Returns
+// false when the input ends before the block.
+bool enterBlock(LineReader& reader, const char* keyword) {
+    std::string line;
+    bool found = false;
+    while (!found && reader.next(line)) found = startsWith(line, keyword);
+    if (found) skipLines(reader, 1);
+    return found;
+}
+
 }  // namespace
 
 void Data::readNodes(std::istream& cdbFile) {
@@ -91,10 +101,7 @@ void Data::readNodes(std::istream& cdbFile) {
     }
 
     // Block form: keyword line, format line, then one node per line up to a line beginning "N".
-    bool found = false;
-    while (!found && reader.next(line)) found = startsWith(line, "NBLOCK,");
-    if (!found) return;
-    skipLines(reader, 1);
+    if (!enterBlock(reader, "NBLOCK,")) return;
     while (reader.next(line) && !startsWith(line, "N")) {
         Node node;
         int ignored = 0;
@@ -140,10 +147,7 @@ void Data::readElems(std::istream& cdbFile) {
     }
 
     const ElementBlockForm& form = tmp_minor == 4 ? kEighteenNumbers : kNineteenNumbers;
-    bool found = false;
-    while (!found && reader.next(line)) found = startsWith(line, "EBLOCK");
-    if (!found) return;
-    skipLines(reader, 1);
+    if (!enterBlock(reader, "EBLOCK")) return;
     while (reader.next(line) && !startsWith(line, "EN,R5")) {
         Elem elem;
         if (parseElementBlockLine(line.c_str(), form, elem) == 1) return;  // the -1 end line

@@ -1,5 +1,4 @@
-// Writing a file so that it is either complete or untouched: a temporary file in the same
-// folder, renamed over the target at the end.
+// Writing the "-out" file so that it is either complete or untouched.
 #pragma once
 
 #include <functional>
@@ -10,7 +9,8 @@ namespace abazenta {
 
 // Calls `write` with a stream on a new temporary file beside `path` and renames it to `path`
 // when everything was written. Throws TranslationError "%s could not be written\n" otherwise,
-// leaving no temporary file and any existing `path` as it was.
+// leaving no temporary file and any existing `path` as it was. A replaced file keeps its
+// permissions and a symbolic link its place, as writing in place would leave them.
 void write_file_atomically(const std::string& path,
                            const std::function<void(std::ostream&)>& write);
 

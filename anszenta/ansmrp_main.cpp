@@ -10,7 +10,7 @@
 #include "data.h"
 #include "fatal_error.h"
 #include "file_names.h"
-#include "output_file.h"
+#include "replacing_file.h"
 
 namespace {
 
@@ -28,14 +28,14 @@ int run(const std::vector<std::string>& args) {
               "Unable to open cdb file.\n");
     openInput(strFile, names.next("Enter Ansys .str file name (include .str extension)"),
               "Unable to open str file.\n");
-    PendingOutputFile mrpFile;
-    if (!mrpFile.open(names.next("Enter file name for MRP (include *.mrp extension)"),
+    zenta::ReplacingFile mrpFile;
+    if (!mrpFile.Open(names.next("Enter file name for MRP (include *.mrp extension)"),
                       kMrpFileMode))
         throw FatalError("Unable to open MRP file.\n");
 
     Data dat(std::cout, kAnsmrpRules);
-    translateForMapping(cdbFile, strFile, mrpFile.stream(), dat);
-    if (!mrpFile.commit()) throw FatalError("Unable to write MRP file.\n");
+    translateForMapping(cdbFile, strFile, mrpFile.Stream(), dat);
+    if (!mrpFile.Commit()) throw FatalError("Unable to write MRP file.\n");
     return 0;
 }
 

@@ -9,7 +9,7 @@
 #include "data.h"
 #include "fatal_error.h"
 #include "file_names.h"
-#include "output_file.h"
+#include "replacing_file.h"
 
 namespace {
 
@@ -23,13 +23,13 @@ int run(const std::vector<std::string>& args) {
     std::ifstream cdbFile;
     openInput(cdbFile, names.next("Enter Ansys .cdb file name (include .cdb extension)"),
               "Unable to open cdb file.\n");
-    PendingOutputFile outFile;
-    if (!outFile.open(names.next("Enter file name for Zenta2D(L) (include *.inp extension)")))
+    zenta::ReplacingFile outFile;
+    if (!outFile.Open(names.next("Enter file name for Zenta2D(L) (include *.inp extension)")))
         throw FatalError("Unable to open Zenta2D(L) file.\n");
 
     Data dat(std::cout);
-    translateArchive(cdbFile, outFile.stream(), dat);
-    if (!outFile.commit()) throw FatalError("Unable to write Zenta2D(L) file.\n");
+    translateArchive(cdbFile, outFile.Stream(), dat);
+    if (!outFile.Commit()) throw FatalError("Unable to write Zenta2D(L) file.\n");
     return 0;
 }
 

@@ -56,15 +56,15 @@ bool Zenta2DFiles::OpenFile(FXWindow* owner, const StringList& extension,
 }
 
 bool Zenta2DFiles::SaveAsFile(FXWindow* owner, const String& extension, const String& type_name,
-                              Zenta2D::ReplacingFile& out, FileName& fn, String dialog_label,
+                              zenta::ReplacingFile& out, FileName& fn, String dialog_label,
                               const NameCheck& accept) {
     return SaveAsFile(owner, OneEntry(extension), OneEntry(type_name), out, fn, dialog_label,
                       accept);
 }
 
 bool Zenta2DFiles::SaveAsFile(FXWindow* owner, const StringList& extension,
-                              const StringList& type_name, Zenta2D::ReplacingFile& out,
-                              FileName& fn, String dialog_label, const NameCheck& accept) {
+                              const StringList& type_name, zenta::ReplacingFile& out, FileName& fn,
+                              String dialog_label, const NameCheck& accept) {
     const String caption =
         dialog_label.Len() > 0 ? dialog_label : String(Text::kCaptionSaveDefault);
     const FXString chosen = FXFileDialog::getSaveFilename(
@@ -81,13 +81,12 @@ bool Zenta2DFiles::SaveAsFile(FXWindow* owner, const StringList& extension,
 }
 
 bool Zenta2DFiles::SaveFile(FXWindow* owner, const String& extension, const String& type_name,
-                            Zenta2D::ReplacingFile& out, FileName& fn) {
+                            zenta::ReplacingFile& out, FileName& fn) {
     return SaveFile(owner, OneEntry(extension), OneEntry(type_name), out, fn);
 }
 
 bool Zenta2DFiles::SaveFile(FXWindow* owner, const StringList& extension,
-                            const StringList& type_name, Zenta2D::ReplacingFile& out,
-                            FileName& fn) {
+                            const StringList& type_name, zenta::ReplacingFile& out, FileName& fn) {
     if (fn.Len() == 0) return SaveAsFile(owner, extension, type_name, out, fn, String());
     return OpenForWriting(owner, out, fn);
 }
@@ -100,7 +99,7 @@ bool Zenta2DFiles::MayOverwrite(FXWindow* owner, const FileName& name) {
                                   Text::kOverwriteQuestion, name.AsStr()) == MBOX_CLICKED_OK;
 }
 
-bool Zenta2DFiles::OpenForWriting(FXWindow* owner, Zenta2D::ReplacingFile& out,
+bool Zenta2DFiles::OpenForWriting(FXWindow* owner, zenta::ReplacingFile& out,
                                   const FileName& name) {
     if (out.Open(name.AsStr())) return true;
     FXMessageBox::warning(owner, MBOX_OK, Text::kCaptionSaveError, Text::kWriteError, name.AsStr());

@@ -34,19 +34,19 @@ class Zenta2DFiles {
     // first one; an existing file is replaced only when the user answers OK to "File Exists".
     // out then writes to a temporary file that replaces the chosen one on out.Commit().
     bool SaveAsFile(FXWindow* owner, const ZTools::String& extension,
-                    const ZTools::String& type_name, Zenta2D::ReplacingFile& out,
+                    const ZTools::String& type_name, zenta::ReplacingFile& out,
                     ZTools::FileName& fn, ZTools::String dialog_label,
                     const NameCheck& accept = NameCheck());
     bool SaveAsFile(FXWindow* owner, const Zenta2D::StringList& extension,
-                    const Zenta2D::StringList& type_name, Zenta2D::ReplacingFile& out,
+                    const Zenta2D::StringList& type_name, zenta::ReplacingFile& out,
                     ZTools::FileName& fn, ZTools::String dialog_label,
                     const NameCheck& accept = NameCheck());
 
     // Opens out on the current name without asking; without one, as SaveAsFile.
     bool SaveFile(FXWindow* owner, const ZTools::String& extension, const ZTools::String& type_name,
-                  Zenta2D::ReplacingFile& out, ZTools::FileName& fn);
+                  zenta::ReplacingFile& out, ZTools::FileName& fn);
     bool SaveFile(FXWindow* owner, const Zenta2D::StringList& extension,
-                  const Zenta2D::StringList& type_name, Zenta2D::ReplacingFile& out,
+                  const Zenta2D::StringList& type_name, zenta::ReplacingFile& out,
                   ZTools::FileName& fn);
 
   private:
@@ -55,7 +55,7 @@ class Zenta2DFiles {
     // The user's answer to "File Exists" for name: true only for OK. Closing the box without
     // answering is not consent.
     static bool MayOverwrite(FXWindow* owner, const ZTools::FileName& name);
-    static bool OpenForWriting(FXWindow* owner, Zenta2D::ReplacingFile& out,
+    static bool OpenForWriting(FXWindow* owner, zenta::ReplacingFile& out,
                                const ZTools::FileName& name);
 
     ZTools::FileName DefPath;  // directory of the file last opened or saved through a dialog

@@ -83,7 +83,7 @@ long Zenta2DInpMigrate::onCmdButton(FXObject*, FXSelector, void*) {
         ShowMessage(Text::kCaptionError, Text::kSameFiles);
         return false;
     };
-    Zenta2D::ReplacingFile out;
+    zenta::ReplacingFile out;
     FileName out_name;
     if (!SaveAsFile(this, kExtension, kTypeName, out, out_name, kOutputLabel, differs_from_input))
         return 1;

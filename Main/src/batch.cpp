@@ -48,7 +48,7 @@ void ConvertFileNames(const std::string& in_name, const std::string& out_name) {
     std::ifstream in;
     if (!OpenInput(in, in_name)) throw MigrateError(WithName(Text::kOpenError, in_name), 1);
     if (SameFile(in_name, out_name)) throw MigrateError(Text::kSameFiles, 1);
-    ReplacingFile out;
+    zenta::ReplacingFile out;
     if (!out.Open(out_name)) throw MigrateError(WithName(Text::kWriteError, out_name), 1);
     try {
         ConvertFiles(in, out.Stream());

@@ -10,26 +10,26 @@
 #include <system_error>
 #include <vector>
 
-namespace Zenta2D {
+namespace zenta {
 
 namespace {
 
-// The directory part of a path including its last slash, or "" for a bare name.
-std::string DirectoryPrefix(const std::string& path) {
+// The folder part of a path including its last slash, or "" for a bare name.
+std::string FolderPrefix(const std::string& path) {
     const std::string::size_type slash = path.rfind('/');
     return slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
 }
 
 // mkstemp creates files readable by the owner only. The output keeps the permissions of the
-// file it replaces, or gets those of any newly created file.
-void SetPermissions(int fd, const struct stat* replaced) {
+// file it replaces, or gets those of a newly created file.
+void SetPermissions(int fd, const struct stat* replaced, mode_t mode) {
     if (replaced != nullptr) {
         fchmod(fd, replaced->st_mode & 07777);
         return;
     }
     const mode_t mask = umask(0);
     umask(mask);
-    fchmod(fd, 0666 & ~mask);
+    fchmod(fd, mode & ~mask);
 }
 
 // The file that the output really replaces: a symbolic link is followed, so the link stays and
@@ -43,7 +43,7 @@ std::string ResolvedTarget(const std::string& target) {
 
 }  // namespace
 
-bool ReplacingFile::Open(const std::string& name) {
+bool ReplacingFile::Open(const std::string& name, mode_t mode) {
     Discard();
     if (name.empty() || name.back() == '/') return false;
     const std::string target = ResolvedTarget(name);
@@ -51,12 +51,14 @@ bool ReplacingFile::Open(const std::string& name) {
     struct stat existing;
     const bool exists = stat(target.c_str(), &existing) == 0;
     if (exists && (!S_ISREG(existing.st_mode) || access(target.c_str(), W_OK) != 0)) return false;
-    const std::string pattern = DirectoryPrefix(target) + ".inpmigrate-XXXXXX";
+    // A short fixed name in the target's folder: the rename stays within one file system, and
+    // a target name near the length limit still leaves room for the temporary's.
+    const std::string pattern = FolderPrefix(target) + ".zenta-XXXXXX";
     std::vector<char> temp_name(pattern.begin(), pattern.end());
     temp_name.push_back('\0');
     const int fd = mkstemp(temp_name.data());
     if (fd < 0) return false;
-    SetPermissions(fd, exists ? &existing : nullptr);
+    SetPermissions(fd, exists ? &existing : nullptr, mode);
     close(fd);
     temp_ = temp_name.data();
     stream_.clear();
@@ -91,4 +93,4 @@ void ReplacingFile::Discard() {
     temp_.clear();
 }
 
-}  // namespace Zenta2D
+}  // namespace zenta

@@ -19,7 +19,7 @@ using zenta_test::writeFile;
 TEST(ReplacingFile, CommitReplacesTheTarget) {
     ScratchDir dir;
     writeFile(dir.file("out.inp"), "old contents\n");
-    Zenta2D::ReplacingFile out;
+    zenta::ReplacingFile out;
     ASSERT_TRUE(out.Open(dir.file("out.inp")));
     out.Stream() << "new\n";
     EXPECT_EQ(readFile(dir.file("out.inp")), "old contents\n");  // untouched until the commit
@@ -33,7 +33,7 @@ TEST(ReplacingFile, DiscardAndDestructorLeaveTheTargetAsItWas) {
     ScratchDir dir;
     writeFile(dir.file("kept.inp"), "kept\n");
     {
-        Zenta2D::ReplacingFile out;
+        zenta::ReplacingFile out;
         ASSERT_TRUE(out.Open(dir.file("kept.inp")));
         out.Stream() << "partial";
         out.Discard();
@@ -47,7 +47,7 @@ TEST(ReplacingFile, DiscardAndDestructorLeaveTheTargetAsItWas) {
 
 TEST(ReplacingFile, FailsWhereNoFileCanBeCreated) {
     ScratchDir dir;
-    Zenta2D::ReplacingFile out;
+    zenta::ReplacingFile out;
     EXPECT_FALSE(out.Open(dir.file("missing/out.inp")));
     EXPECT_FALSE(out.Open(""));
     EXPECT_FALSE(out.Open(dir.path() + "/"));
@@ -58,7 +58,7 @@ TEST(ReplacingFile, FailsWhereNoFileCanBeCreated) {
 TEST(ReplacingFile, FailedWriteIsNotCommitted) {
     ScratchDir dir;
     writeFile(dir.file("out.inp"), "old\n");
-    Zenta2D::ReplacingFile out;
+    zenta::ReplacingFile out;
     ASSERT_TRUE(out.Open(dir.file("out.inp")));
     out.Stream() << "half";
     out.Stream().setstate(std::ios::badbit);  // as a full disk leaves the stream
@@ -71,7 +71,7 @@ TEST(ReplacingFile, ReplacedFileKeepsItsPermissions) {
     ScratchDir dir;
     writeFile(dir.file("private.inp"), "old\n");
     ASSERT_EQ(chmod(dir.file("private.inp").c_str(), 0640), 0);
-    Zenta2D::ReplacingFile out;
+    zenta::ReplacingFile out;
     ASSERT_TRUE(out.Open(dir.file("private.inp")));
     out.Stream() << "new\n";
     ASSERT_TRUE(out.Commit());
@@ -80,11 +80,26 @@ TEST(ReplacingFile, ReplacedFileKeepsItsPermissions) {
     EXPECT_EQ(info.st_mode & 07777, 0640u);
 }
 
+TEST(ReplacingFile, NewFileGetsTheRequestedModeLessTheUmask) {
+    ScratchDir dir;
+    const mode_t old_mask = umask(022);
+    zenta::ReplacingFile plain, mrp;
+    const bool opened = plain.Open(dir.file("a.inp")) && mrp.Open(dir.file("b.mrp"), 0664);
+    const bool committed = opened && plain.Commit() && mrp.Commit();
+    umask(old_mask);
+    ASSERT_TRUE(committed);
+    struct stat a, b;
+    ASSERT_EQ(stat(dir.file("a.inp").c_str(), &a), 0);
+    ASSERT_EQ(stat(dir.file("b.mrp").c_str(), &b), 0);
+    EXPECT_EQ(a.st_mode & 07777, 0644u);
+    EXPECT_EQ(b.st_mode & 07777, 0644u & 0664u);
+}
+
 TEST(ReplacingFile, SymbolicLinkIsFollowed) {
     ScratchDir dir;
     writeFile(dir.file("real.inp"), "old\n");
     ASSERT_EQ(symlink("real.inp", dir.file("link.inp").c_str()), 0);
-    Zenta2D::ReplacingFile out;
+    zenta::ReplacingFile out;
     ASSERT_TRUE(out.Open(dir.file("link.inp")));
     out.Stream() << "new\n";
     ASSERT_TRUE(out.Commit());
@@ -94,10 +109,30 @@ TEST(ReplacingFile, SymbolicLinkIsFollowed) {
     EXPECT_TRUE(S_ISLNK(info.st_mode));
 }
 
+TEST(ReplacingFile, ReadOnlyFileIsNotReplaced) {
+    if (geteuid() == 0) GTEST_SKIP() << "the superuser may write any file";
+    ScratchDir dir;
+    writeFile(dir.file("locked.inp"), "old\n");
+    ASSERT_EQ(chmod(dir.file("locked.inp").c_str(), 0444), 0);
+    zenta::ReplacingFile out;
+    EXPECT_FALSE(out.Open(dir.file("locked.inp")));
+    EXPECT_EQ(dir.entries(), std::vector<std::string>{"locked.inp"});
+}
+
+TEST(ReplacingFile, LongestNameStillGetsATemporary) {
+    ScratchDir dir;
+    const std::string name(255, 'n');  // the longest name a folder entry may have
+    zenta::ReplacingFile out;
+    ASSERT_TRUE(out.Open(dir.file(name)));
+    out.Stream() << "x";
+    ASSERT_TRUE(out.Commit());
+    EXPECT_EQ(readFile(dir.file(name)), "x");
+}
+
 TEST(ReplacingFile, DirectoryIsNoTarget) {
     ScratchDir dir;
     std::filesystem::create_directory(dir.file("sub"));
-    Zenta2D::ReplacingFile out;
+    zenta::ReplacingFile out;
     EXPECT_FALSE(out.Open(dir.file("sub")));
     EXPECT_EQ(dir.entries(), std::vector<std::string>{"sub"});
 }
@@ -107,7 +142,7 @@ TEST(ReplacingFile, BareNameGoesToTheWorkingFolder) {
     const std::string previous = std::filesystem::current_path();
     std::filesystem::current_path(dir.path());
     {
-        Zenta2D::ReplacingFile out;
+        zenta::ReplacingFile out;
         EXPECT_TRUE(out.Open("bare.inp"));
         out.Stream() << "x";
         EXPECT_TRUE(out.Commit());

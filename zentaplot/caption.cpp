@@ -1,0 +1,72 @@
+// Caption and legend texts.
+#include "caption.h"
+
+#include <algorithm>
+
+#include "messages.h"
+
+namespace zentaplot {
+
+namespace {
+
+// Problem type codes, as every file of the suite writes them.
+const char* const kProblemTypes[] = {"axisymmetric", "plane stress", "plane strain"};
+
+std::string FormWords(const PlotModel& model) {
+    const char* form = model.format == InputFormat::kCurrent ? "current" : "legacy";
+    if (!model.layered) return Text::Format("%s input file, single model", form);
+    return Text::Format("%s input file, %zu layers", form, model.layers.size());
+}
+
+std::string BoundsWords(const PlotModel& model) {
+    bool any = false;
+    Point low, high;
+    for (const Layer& layer : model.layers) {
+        for (const Node& node : layer.nodes) {
+            if (!any) low = high = node.xy;
+            any = true;
+            low.x = std::min(low.x, node.xy.x);
+            low.y = std::min(low.y, node.xy.y);
+            high.x = std::max(high.x, node.xy.x);
+            high.y = std::max(high.y, node.xy.y);
+        }
+    }
+    if (!any) return "no nodes";
+    return Text::Format("x from %g to %g, y from %g to %g", low.x, high.x, low.y, high.y);
+}
+
+}  // namespace
+
+std::string ProblemTypeWords(int problem_type) {
+    if (problem_type >= 0 && problem_type < 3) return kProblemTypes[problem_type];
+    return Text::Format("problem type %d (unknown)", problem_type);
+}
+
+std::string FaultLine(const FaultCounts& counts) {
+    return Text::Format(
+        "faults: %lld clockwise or zero-area elements, %lld slots naming no node, "
+        "%lld unused nodes, %lld conditions naming no node",
+        counts.inverted, counts.unnamed_slots, counts.unused_nodes, counts.unnamed_conditions);
+}
+
+std::vector<std::string> CaptionLines(const PlotModel& model, const FaultCounts& counts,
+                                      const std::string& file_name) {
+    std::size_t nodes = 0, elements = 0;
+    for (const Layer& layer : model.layers) {
+        nodes += layer.nodes.size();
+        elements += layer.elements.size();
+    }
+    std::string heading = file_name + ": " + FormWords(model);
+    if (!model.title.empty()) heading += " \"" + model.title + "\"";
+    return {heading,
+            Text::Format("%zu nodes, %zu elements, %zu materials, %s", nodes, elements,
+                         model.materials.size(), ProblemTypeWords(model.problem_type).c_str()),
+            BoundsWords(model), FaultLine(counts)};
+}
+
+std::string MaterialWords(const PlotModel& model, int number) {
+    const Material& m = model.materials[static_cast<std::size_t>(number - 1)];
+    return Text::Format("material %d: E %g, nu %g", number, m.modulus, m.poisson);
+}
+
+}  // namespace zentaplot

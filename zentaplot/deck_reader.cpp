@@ -38,7 +38,8 @@ class DeckWalk {
     void ReadFixities(Layer& layer);
     void ReadLoads(Layer& layer);
 
-    // Makes the next line current as record `index` (from 1) of `count` of kind `what` and
+    // Makes the next line current as record `index` (from 1) of `count` of kind `what` (a
+    // count of 0: a record that stands alone) and
     // rejects it when the file has ended or the line has fewer than `min_fields` fields.
     void NextRecord(const char* what, int index, int count, int min_fields);
     int Count(int i);  // a count of the model, which may not be negative
@@ -61,7 +62,7 @@ const DeckWalk::Section DeckWalk::kSections[] = {
 
 void DeckWalk::NextRecord(const char* what, int index, int count, int min_fields) {
     if (!lines_.Next()) {
-        lines_.Fail(count == 1 ? Text::Format(Text::kFileEndsBefore, what)
+        lines_.Fail(count == 0 ? Text::Format(Text::kFileEndsBefore, what)
                                : Text::Format(Text::kFileEnds, what, index, count));
     }
     rules_.CheckLine(lines_);
@@ -80,7 +81,7 @@ PlotModel DeckWalk::Read(InputFormat format) {
     PlotModel model;
     model.format = format;
     ReadTitle(model);
-    NextRecord("counts line", 1, 1, 0);
+    NextRecord("counts line", 0, 0, 0);
     const int fields = lines_.Fields();
     if (fields == 4) {  // single model: nodes, elements, materials, problem type
         const int nodes = Count(0), elements = Count(1), materials = Count(2);
@@ -112,7 +113,7 @@ PlotModel DeckWalk::Read(InputFormat format) {
 }
 
 int DeckWalk::SectionCount(const char* what) {
-    NextRecord(what, 1, 1, 1);
+    NextRecord(what, 0, 0, 1);
     return std::max(lines_.Int(0), 0);
 }
 

@@ -4,7 +4,6 @@
 #include <sys/stat.h>
 
 #include <fstream>
-#include <sstream>
 
 #include "caption.h"
 #include "drawing.h"
@@ -19,16 +18,11 @@ namespace zentaplot {
 
 namespace {
 
-// The whole file in memory: the reader may read it twice to tell the forms apart.
-std::string ReadWholeFile(const std::string& name) {
+// Opens the model for reading; only a regular file will do (the reader may rewind it).
+void OpenModel(std::ifstream& in, const std::string& name) {
     struct stat info;
-    std::ifstream in;
     if (stat(name.c_str(), &info) == 0 && S_ISREG(info.st_mode)) in.open(name, std::ios::binary);
-    if (!in) throw PlotError(Text::Format(Text::kCannotRead, name.c_str()));
-    std::ostringstream bytes;
-    bytes << in.rdbuf();
-    if (in.bad()) throw PlotError(Text::Format(Text::kCannotRead, name.c_str()));
-    return bytes.str();
+    if (!in.is_open()) throw PlotError(Text::Format(Text::kCannotRead, name.c_str()));
 }
 
 // The picture is written only after the model is read, but it must never take the model's
@@ -48,7 +42,8 @@ std::string BaseName(const std::string& path) {
 }  // namespace
 
 void PlotModelFile(const PlotOptions& options, std::ostream& out) {
-    std::istringstream text(ReadWholeFile(options.model));
+    std::ifstream text;
+    OpenModel(text, options.model);
     RejectSameFile(options.model, options.picture);
     const PlotModel model = ReadModel(text, options.model);
     const FaultReport faults = FindFaults(model);

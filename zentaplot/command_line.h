@@ -9,7 +9,7 @@
 namespace zentaplot {
 
 constexpr int kDefaultWidth = 1600;
-constexpr int kLeastWidth = 200;
+constexpr int kLeastWidth = 400;
 constexpr int kMostWidth = 8000;  // an 8000 x 8000 image takes 256 MB
 
 struct PlotOptions {

@@ -10,6 +10,7 @@ namespace {
 
 // Sizes in pixels of the default 1600-pixel picture; all scale with the picture.
 constexpr double kDefaultSide = 1600;
+constexpr double kLeastUnit = 0.6;
 constexpr double kMargin = 24;        // around the whole picture
 constexpr double kPanelPadding = 70;  // around each layer: room for symbols and arrows
 constexpr double kLayerLabel = 28;    // above each panel of a layered file
@@ -66,7 +67,8 @@ PictureLayout LayOut(const PlotModel& model, int longer_side, int legend_entries
                      int caption_lines) {
     PictureLayout layout;
     const double side = longer_side;
-    const double u = side / kDefaultSide;
+    // Text and symbols shrink with the picture, but not below what stays readable.
+    const double u = std::max(side / kDefaultSide, kLeastUnit);
     layout.unit = u;
     layout.line_height = kLineHeight * u;
     layout.legend_column_width = kLegendColumn * u;

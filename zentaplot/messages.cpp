@@ -12,7 +12,7 @@ const char* const kUsage =
     "Draws a ZENTA2D input file, legacy or current, into PICTURE (.png or .svg):\n"
     "elements in their material colours, fixities, loads, and in red what a conversion\n"
     "got wrong. The caption's \"faults:\" line is also printed on standard output.\n"
-    "  --width N   pixels of the longer side of the picture (200 to 8000, default 1600)\n"
+    "  --width N   pixels of the longer side of the picture (400 to 8000, default 1600)\n"
     "  --labels    node and element numbers, for small models\n"
     "  --help      show this text\n";
 

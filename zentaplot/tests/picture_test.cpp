@@ -177,7 +177,7 @@ TEST(Picture, LongerSideHasTheWidthAsked) {
         int longer;
     } cases[] = {
         {Data("legacy_small.inp"), {}, 1600},
-        {Data("legacy_small.inp"), {"--width", "200"}, 200},
+        {Data("legacy_small.inp"), {"--width", "400"}, 400},
         {Data("layered.inp"), {"--width", "900", "--labels"}, 900},
         {Example("ansys/plate.inp"), {"--labels", "--width", "2500"}, 2500},
     };
@@ -310,13 +310,13 @@ TEST(Program, ErrorsGiveTheirMessageAndStatusOneAndLeaveNoPicture) {
          "zentaplot: a model file and a picture file expected\n" + usage},
         {{"--colour", "@/m.inp", "@/p.png"}, "zentaplot: unknown option --colour\n" + usage},
         {{"@/m.inp", "@/p.png", "--width"},
-         "zentaplot: --width takes a whole number from 200 to 8000\n" + usage},
-        {{"--width", "199", "@/m.inp", "@/p.png"},
-         "zentaplot: --width takes a whole number from 200 to 8000\n" + usage},
+         "zentaplot: --width takes a whole number from 400 to 8000\n" + usage},
+        {{"--width", "399", "@/m.inp", "@/p.png"},
+         "zentaplot: --width takes a whole number from 400 to 8000\n" + usage},
         {{"--width", "8001", "@/m.inp", "@/p.png"},
-         "zentaplot: --width takes a whole number from 200 to 8000\n" + usage},
+         "zentaplot: --width takes a whole number from 400 to 8000\n" + usage},
         {{"--width", "12x", "@/m.inp", "@/p.png"},
-         "zentaplot: --width takes a whole number from 200 to 8000\n" + usage},
+         "zentaplot: --width takes a whole number from 400 to 8000\n" + usage},
         {{"@/m.inp", "@/p.jpg"},
          "zentaplot: the picture must end in .png or .svg: @/p.jpg\n" + usage},
         {{"@/m.inp", "@/p.PNG"},

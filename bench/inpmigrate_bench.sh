@@ -9,6 +9,7 @@ cd "$(dirname "$0")/.."
 bin=${1:-build/im-rel}/bin
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
+. bench/best_of_three.sh
 
 echo "| nodes | elements | input | output | wall time (best of 3) | processor time | peak memory |"
 echo "|---:|---:|---:|---:|---:|---:|---:|"
@@ -16,17 +17,7 @@ for n in 10000 100000 1000000; do
   "$bin"/inpmigrate_gen "$n" "$work/in.inp"
   nodes=$(sed -n 2p "$work/in.inp" | cut -d' ' -f1)
   elems=$(sed -n 2p "$work/in.inp" | cut -d' ' -f2)
-  best="" cpu="" mem=""
-  for run in 1 2 3; do
-    /usr/bin/time -v -o "$work/time.txt" "$bin"/inpmigrate "$work/in.inp" "$work/out.inp" >/dev/null
-    wall=$(sed -n 's/.*Elapsed (wall clock) time (h:mm:ss or m:ss): //p' "$work/time.txt")
-    secs=$(echo "$wall" | awk -F: '{ s = 0; for (i = 1; i <= NF; i++) s = s * 60 + $i; print s }')
-    rss=$(sed -n 's/.*Maximum resident set size (kbytes): //p' "$work/time.txt")
-    used=$(awk -F': ' '/User time|System time/ { s += $2 } END { print s }' "$work/time.txt")
-    if [ -z "$best" ] || awk -v a="$secs" -v b="$best" 'BEGIN { exit !(a < b) }'; then
-      best=$secs cpu=$used mem=$rss
-    fi
-  done
+  best_of_three "$work" "$bin"/inpmigrate "$work/in.inp" "$work/out.inp"
   printf '| %d | %d | %s | %s | %.2f s | %.2f s | %d MiB |\n' "$nodes" "$elems" \
     "$(du -h "$work/in.inp" | cut -f1)" "$(du -h "$work/out.inp" | cut -f1)" "$best" "$cpu" \
     $((mem / 1024))

@@ -11,6 +11,13 @@ namespace {
 // the rounding error of the coordinates.
 constexpr double kFlatRatio = 1e-12;
 
+// Calls edge(a, b) for every straight piece of the closed outline.
+template <typename Edge>
+void ForEachEdge(const ElementShape& shape, Edge edge) {
+    for (int i = 0; i < shape.outline_count; ++i)
+        edge(shape.outline[i], shape.outline[(i + 1) % shape.outline_count]);
+}
+
 bool IsMidside(int slot) {
     return slot % 2 == 1;  // corner and midside slots alternate, a corner first
 }
@@ -65,21 +72,15 @@ ElementShape ShapeOf(const Layer& layer, const Element& element) {
 
 double TwiceSignedArea(const ElementShape& shape) {
     double sum = 0.0;
-    for (int i = 0; i < shape.outline_count; ++i) {
-        const Point& a = shape.outline[i];
-        const Point& b = shape.outline[(i + 1) % shape.outline_count];
-        sum += a.x * b.y - b.x * a.y;
-    }
+    ForEachEdge(shape, [&](const Point& a, const Point& b) { sum += a.x * b.y - b.x * a.y; });
     return sum;
 }
 
 bool HasZeroArea(const ElementShape& shape) {
     double perimeter = 0.0;
-    for (int i = 0; i < shape.outline_count; ++i) {
-        const Point& a = shape.outline[i];
-        const Point& b = shape.outline[(i + 1) % shape.outline_count];
+    ForEachEdge(shape, [&](const Point& a, const Point& b) {
         perimeter += std::hypot(b.x - a.x, b.y - a.y);
-    }
+    });
     return std::fabs(TwiceSignedArea(shape)) <= 2.0 * kFlatRatio * perimeter * perimeter;
 }
 

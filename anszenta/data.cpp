@@ -31,7 +31,7 @@ int intAt(const char* text) {
 namespace {
 
 // ANSYS element types that translate to plane elements of the legacy file.
-const int kPlaneTypes[] = {2, 35, 53, 74, 76, 78, 82, 83, 84, 88, 93, 182, 183};
+const int kPlaneTypes[] = {2, 35, 42, 53, 74, 76, 78, 82, 83, 84, 88, 93, 182, 183};
 // ANSYS element types that the MRP file takes: four-node plane elements.
 const int kMrpTypes[] = {42};
 

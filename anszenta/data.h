@@ -86,6 +86,13 @@ class Data {
 
   private:
     void addElement(const Elem& elem);
+    // An element of a type that is not accepted: the warning, then a stop unless it has a node
+    // count of the plane elements that the converter writes.
+    void warnUnacceptedType(const Elem& elem, bool planeNodeCount);
+    // Stops for an element of a type that is not accepted whose node (table index in `found`,
+    // -1 for none) lies off the plane z = 0.
+    void requireFlat(const Elem& elem, const int* found, int count);
+    [[noreturn]] void stopNotPlane(const Elem& elem);
 
     std::ostream& console_;
     const SummaryRules& rules_;

@@ -99,11 +99,11 @@ TEST(AnsmrpCommandLine, FailedRunKeepsAnExistingFile) {
     writeFile(dir.file("old.mrp"), "kept");
     auto result = runProgram(kExe, {dir.file("m.cdb"), kListing, dir.file("old.mrp")}, "");
     EXPECT_EQ(result.status, 1);
-    EXPECT_EQ(
-        result.out,
-        "ANSYS Version: 5.6\nNumber of nodes: 2\nNumber of elements: 1\n"
-        "Number of materials: 0\nNumber of element sets: 1\n"
-        "Number of nodal boundary conditions: 0\nAnsys element type (1) might not translate\n");
+    EXPECT_EQ(result.out,
+              "ANSYS Version: 5.6\nNumber of nodes: 2\nNumber of elements: 1\n"
+              "Number of materials: 0\nNumber of element sets: 1\n"
+              "Number of nodal boundary conditions: 0\nAnsys element type (1) might not translate\n"
+              "Element 3 is of ANSYS type 82, which is not a plane element\n");
     EXPECT_EQ(readFile(dir.file("old.mrp")), "kept");
     EXPECT_EQ(dir.entries(), (std::vector<std::string>{"m.cdb", "old.mrp"}));
 }

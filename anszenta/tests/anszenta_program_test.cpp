@@ -165,4 +165,24 @@ TEST(AnszentaCommandLine, StopsWithStatusOneAndNoOutput) {
     }
 }
 
+// Archives in the shapes that ANSYS and other tools write today: each gives its console
+// output, its exit status and (when it translates) its legacy file, byte for byte.
+TEST(AnszentaCommandLine, ArchivesOfTodayGiveTheirExpectedOutputs) {
+    const char* const fixtures[] = {"neutral_crlf", "year_etblock", "workbench_blank", "no_release",
+                                    "solid_3d"};
+    for (const char* name : fixtures) {
+        const std::string stem = kData + "/" + name;
+        const bool translates = fileExists(stem + ".inp");
+        ScratchDir dir;
+        auto result = runProgram(kExe, {stem + ".cdb", dir.file("out.inp")}, "");
+        EXPECT_EQ(result.status, translates ? 0 : 1) << name;
+        EXPECT_EQ(result.out, readFile(stem + ".anszenta.txt")) << name;
+        if (translates) {
+            EXPECT_EQ(readFile(dir.file("out.inp")), readFile(stem + ".inp")) << name;
+        } else {
+            EXPECT_FALSE(fileExists(dir.file("out.inp"))) << name;
+        }
+    }
+}
+
 }  // namespace

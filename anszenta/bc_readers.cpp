@@ -46,7 +46,11 @@ BC parseBoundaryCondition(const std::string& line, bool isForce, std::ostream& c
     BC bc;
     char label[256] = "";  // a piece holds at most 254 characters, so any word fits
     std::sscanf(fromPosition(line, 2), "%d, %255s", &bc.node, label);
-    std::sscanf(fromPosition(line, 15), "%lf", &bc.value);
+    // The value follows the comma after the label, whatever the width of the node field: the
+    // archives of today write node numbers wider than those of the older releases.
+    const char* afterNode = std::strchr(fromPosition(line, 2), ',');
+    const char* afterLabel = afterNode == nullptr ? nullptr : std::strchr(afterNode + 1, ',');
+    if (afterLabel != nullptr) std::sscanf(afterLabel + 1, "%lf", &bc.value);
 
     const DirectionLabel* direction =
         isForce ? findDirection(kForceLabels, label) : findDirection(kDisplacementLabels, label);

@@ -122,18 +122,42 @@ bool ElementRecords::nextFromAttributeLines(Elem& elem) {
     return false;
 }
 
+bool hasSolidKey(const std::string& blockLine) {
+    return blockLine.find(",SOLID") != std::string::npos;
+}
+
+bool ElementRecords::enterNextBlock() {
+    while (reader_.next(line_)) {
+        if (!startsWith(line_, "EBLOCK")) continue;
+        bool readable = blocksSeen_ == 0 || hasSolidKey(line_);
+        ++blocksSeen_;
+        if (readable) {
+            skipLines(reader_, 1);  // the format description line
+            return true;
+        }
+    }
+    return false;
+}
+
 bool ElementRecords::nextFromBlock(Elem& elem) {
     const ElementBlockForm& form =
         form_ == LineForms::Elements::Block18 ? kEighteenNumbers : kNineteenNumbers;
-    if (!started_) {
-        started_ = true;
-        if (!enterBlock(reader_, "EBLOCK")) return false;
+    for (;;) {
+        if (!inBlock_) {
+            if (!enterNextBlock()) return false;
+            inBlock_ = true;
+        }
+        if (!reader_.next(line_)) return false;
+        elem = Elem();
+        // A block ends at a line beginning "EN,R5" or at its -1 end line; an archive may hold
+        // several blocks (one per body or element kind), each read in turn.
+        if (startsWith(line_, "EN,R5") || parseElementBlockLine(line_.c_str(), form, elem) == 1) {
+            inBlock_ = false;
+            continue;
+        }
+        skipLines(reader_, (elem.num_nodes > 8) + (elem.num_nodes > form.secondExtra));
+        return true;
     }
-    if (!reader_.next(line_) || startsWith(line_, "EN,R5")) return false;
-    elem = Elem();
-    if (parseElementBlockLine(line_.c_str(), form, elem) == 1) return false;  // the -1 end line
-    skipLines(reader_, (elem.num_nodes > 8) + (elem.num_nodes > form.secondExtra));
-    return true;
 }
 
 namespace {

@@ -59,6 +59,7 @@ struct SummaryScan {
     std::unordered_set<int> materialNumbers;
     std::unordered_set<int> materialsWithNuxy;
 
+    int shortFormElementLines = 0;  // rows of later element blocks without the SOLID key
     int surfaceLoads = 0;
     int bodyLoads = 0;
     int accelerations = 0;
@@ -104,10 +105,15 @@ void noteNodeBlock(SummaryScan& scan, const std::string&, LineReader&) {
     scan.evidence.blocks = true;
 }
 
-// The format line of the first element block tells 18 numbers per row from 19.
-void noteElementBlock(SummaryScan& scan, const std::string&, LineReader& reader) {
+// The format line of the first element block tells 18 numbers per row from 19. The element
+// readers pass over the rows of a later block without the SOLID key; they are counted here.
+void noteElementBlock(SummaryScan& scan, const std::string& line, LineReader& reader) {
     scan.meshDataSeen = true;
     scan.evidence.blocks = true;
+    if (!scan.firstElementBlock && !hasSolidKey(line)) {
+        forEachBlockRow(reader, [&scan](const std::string&) { ++scan.shortFormElementLines; });
+        return;
+    }
     std::string format;
     if (!scan.firstElementBlock || !reader.next(format)) return;
     scan.firstElementBlock = false;
@@ -213,6 +219,9 @@ void Data::readSummary(std::istream& cdbFile) {
              << formatText("Number of materials: %d\n", maxMats)
              << formatText("Number of element sets: %d\n", maxElSets)
              << formatText("Number of nodal boundary conditions: %d\n", maxBCs);
+    if (scan.shortFormElementLines > 0)
+        console_ << formatText("%d element lines of blocks without the SOLID key not translated\n",
+                               scan.shortFormElementLines);
     if (rules_.reportsUntranslatedLoads) {
         const std::pair<int, const char*> untranslated[] = {
             {scan.surfaceLoads, " surface load lines not translated\n"},

@@ -639,6 +639,11 @@ TEST(ReadBCs, KindAndAxisFromCommandLabelAndValue) {
         {"F,     1,FZ  ,  5.0", BC::kForce, 6, 5.0},
         {"D,     1,ROTZ,  0.0", BC::kDropped, 0, 0.0},
         {"F,     1,HEAT,  3.0", BC::kDropped, 0, 0.0},
+        // The value follows the label's comma, whatever the width of the node field.
+        {"D,       1,UX  , 1.000000000E-03, 0.00000000    ", BC::kDisplacement, 4, 0.001},
+        {"F,       1,FY  , -500.000000    , 0.00000000    ", BC::kForce, 2, -500.0},
+        {"F,1,FX,7.5", BC::kForce, 1, 7.5},
+        {"D,       1,UY  ", BC::kFixed, 2, 0.0},
     };
     for (const BcCase& c : cases) {
         ArchiveFixture f;

@@ -6,6 +6,7 @@
 #include "data.h"
 #include "fatal_error.h"
 #include "line_reader.h"
+#include "material_line.h"
 #include "text_format.h"
 
 namespace {
@@ -14,11 +15,13 @@ namespace {
 struct PropertyLabel {
     const char* label;
     double Material::*field;
+    bool unlessNuxyGiven;  // taken only by a material that the archive gives no NUXY
 };
 
 const PropertyLabel kPropertyLabels[] = {
-    {"EX", &Material::ex},     {"NUXY", &Material::nu},    {"MU", &Material::mu},
-    {"DENS", &Material::dens}, {"ALPX", &Material::alpha},
+    {"EX", &Material::ex, false},      {"NUXY", &Material::nu, false},
+    {"MU", &Material::mu, false},      {"DENS", &Material::dens, false},
+    {"ALPX", &Material::alpha, false}, {"PRXY", &Material::nu, true},
 };
 
 // Direction labels of "D," and "F," lines (first two characters) and their axis codes.
@@ -43,7 +46,11 @@ BC parseBoundaryCondition(const std::string& line, bool isForce, std::ostream& c
     BC bc;
     char label[256] = "";  // a piece holds at most 254 characters, so any word fits
     std::sscanf(fromPosition(line, 2), "%d, %255s", &bc.node, label);
-    std::sscanf(fromPosition(line, 15), "%lf", &bc.value);
+    // The value follows the comma after the label, whatever the width of the node field: the
+    // archives of today write node numbers wider than those of the older releases.
+    const char* afterNode = std::strchr(fromPosition(line, 2), ',');
+    const char* afterLabel = afterNode == nullptr ? nullptr : std::strchr(afterNode + 1, ',');
+    if (afterLabel != nullptr) std::sscanf(afterLabel + 1, "%lf", &bc.value);
 
     const DirectionLabel* direction =
         isForce ? findDirection(kForceLabels, label) : findDirection(kDisplacementLabels, label);
@@ -74,34 +81,37 @@ void Data::readMats(std::istream& cdbFile) {
     std::unordered_map<int, size_t> materialById;
     while (reader.next(line)) {
         if (!startsWith(line, "MPDATA")) continue;
-        int valueCount = 0;
-        char label[256] = "";  // a piece holds at most 254 characters, so any word fits
-        std::sscanf(fromPosition(line, 12), "%d, %255s", &valueCount, label);
-        if (valueCount != 1) console_ << "Material properties not translated properly\n";
+        MaterialLine parsed = parseMaterialLine(line);
+        // Only the first temperature of a table is translated.
+        if (parsed.continuesTable()) continue;
+        if (parsed.valueCount != 1) {
+            console_ << "Material properties not translated properly\n";
+            if (parsed.valueCount > 1)
+                console_ << formatText(
+                    "  material %d %s: the value at the first temperature is used\n",
+                    parsed.material, parsed.bareLabel().c_str());
+        }
 
-        int materialNumber = 0, ignored = 0;
-        double value = 0.0;
-        std::sscanf(fromPosition(line, 20), "%d, %d, %lf", &materialNumber, &ignored, &value);
-
-        auto [entry, isNew] = materialById.emplace(materialNumber, mats.size());
+        auto [entry, isNew] = materialById.emplace(parsed.material, mats.size());
         if (isNew) {
             Material material;
-            material.id = materialNumber;
+            material.id = parsed.material;
             mats.push_back(material);
         }
         Material& material = mats[entry->second];
 
+        bool hasNuxy = materialsWithNuxy.count(parsed.material) > 0;
         const PropertyLabel* property = nullptr;
         for (const PropertyLabel& candidate : kPropertyLabels) {
-            if (std::strncmp(label, candidate.label, std::strlen(candidate.label)) == 0) {
-                property = &candidate;
+            if (parsed.label.compare(0, std::strlen(candidate.label), candidate.label) == 0) {
+                if (!(candidate.unlessNuxyGiven && hasNuxy)) property = &candidate;
                 break;
             }
         }
         if (property != nullptr)
-            material.*(property->field) = value;
+            material.*(property->field) = parsed.value;
         else
-            console_ << formatText("Unconverted material data (%s) \n", label);
+            console_ << formatText("Unconverted material data (%s) \n", parsed.label.c_str());
 
         if (numMats() > maxMats) throw FatalError("Material allocation exceeded\n");
     }

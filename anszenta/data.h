@@ -5,8 +5,10 @@
 
 #include <iostream>
 #include <unordered_map>
+#include <unordered_set>
 #include <vector>
 
+#include "archive_release.h"
 #include "bc.h"
 #include "elem.h"
 #include "elemset.h"
@@ -16,15 +18,16 @@
 
 // The two programs on this model read the archive summary with slightly different rules.
 struct SummaryRules {
-    const char* releaseDigits;   // main release digits recognised in the release line
-    const char* newerWarning;    // printed for releases above 5.6
-    bool readRelease6As56;       // an archive of release 6 is read with the 5.6 line forms
-    size_t materialFigureStart;  // position of the number on the "NUMOFF,MAT" line
-    bool defaultMaterialFigure;  // a material figure that is not positive becomes 10
+    const char* newerWarning;       // printed for releases 5.7 to 6.x
+    bool defaultMaterialFigure;     // a "NUMOFF,MAT" figure that is not positive becomes 10
+    bool reportsUntranslatedLoads;  // the loads that are not translated are counted aloud
 };
 
 extern const SummaryRules kAnszentaRules;
 extern const SummaryRules kAnsmrpRules;
+
+// The stop of an archive in which no node or no element was found.
+extern const char* const kNoMeshMessage;
 
 class Data {
   public:
@@ -38,16 +41,21 @@ class Data {
     std::vector<BC> bcs;
     std::vector<ElemSet> elsets;
 
-    // Capacity figures from the archive summary.
+    // Capacity figures from the archive summary. Where a "NUMOFF" line is missing, the figure
+    // is the number of records (distinct material numbers) that the summary counts.
     int maxNodes = 0;   // "NUMOFF,NODE": the highest node number
     int maxElems = 0;   // "NUMOFF,ELEM"
-    int maxMats = 0;    // "NUMOFF,MAT" (10 when not positive); 0 when the line is missing
+    int maxMats = 0;    // "NUMOFF,MAT" (anszenta: 10 when not positive)
     int maxBCs = 0;     // number of "D," and "F," lines
-    int maxElSets = 0;  // number of "ET," lines
+    int maxElSets = 0;  // number of "ET," lines and "ETBLOCK" rows
 
     int problem_type = 1;  // 0 axisymmetric, 1 plane stress, 2 plane strain
-    int major = 0;         // ANSYS release, main number
-    int minor = 0;         // ANSYS release, sub-number
+
+    ArchiveRelease release;  // as the release line says (set by the summary)
+    LineForms lineForms;     // node and element line forms that the readers read
+    // Materials that an "MPDATA" line gives NUXY (set by the summary): for the others PRXY
+    // is Poisson's ratio.
+    std::unordered_set<int> materialsWithNuxy;
 
     int numNodes() const { return static_cast<int>(nodes.size()); }
     int numElems() const { return static_cast<int>(elems.size()); }
@@ -85,7 +93,13 @@ class Data {
     int nodeIndex(int id);
 
   private:
-    void addElement(const Elem& elem);
+    // An element of a type that is not accepted: the warning, then a stop unless it has a node
+    // count of the plane elements that the converter writes.
+    void warnUnacceptedType(const Elem& elem, bool planeNodeCount);
+    // Stops for an element of a type that is not accepted whose node (table index in `found`,
+    // -1 for none) lies off the plane z = 0.
+    void requireFlat(const Elem& elem, const int* found, int count);
+    [[noreturn]] void stopNotPlane(const Elem& elem);
 
     std::ostream& console_;
     const SummaryRules& rules_;

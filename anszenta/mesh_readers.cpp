@@ -1,16 +1,16 @@
-// Archive node and element readers, in the line forms of each ANSYS release.
-#include <algorithm>
+// Archive node and element records in the line forms of each ANSYS release, and the readers
+// that store them.
 #include <cstdio>
 #include <string>
 
 #include "data.h"
 #include "fatal_error.h"
 #include "line_reader.h"
-#include "text_format.h"
+#include "mesh_records.h"
 
 namespace {
 
-// Node line forms of releases 5.0 to 5.3: the selector is the release sub-number.
+// Node line forms of releases 5.0 to 5.3, in the order of LineForms::Nodes.
 struct NodeLineForm {
     const char* prefix;  // compared over its 10 characters
     const char* format;  // parsed from position 11
@@ -61,97 +61,141 @@ int parseElementBlockLine(const char* text, const ElementBlockForm& form, Elem& 
                        &n[3], &n[4], &n[5], &n[6], &n[7]);
 }
 
-// Skips `count` lines (pieces) of the reader.
-void skipLines(LineReader& reader, int count) {
-    std::string ignored;
-    for (int i = 0; i < count; ++i) reader.next(ignored);
+}  // namespace
+
+bool NodeRecords::next(Node& node) {
+    if (done_) return false;
+    node = Node();
+    if (form_ != LineForms::Nodes::Block) {
+        const NodeLineForm& form = kNodeLineForms[static_cast<int>(form_)];
+        while (reader_.next(line_)) {
+            if (!startsWith(line_, form.prefix)) continue;
+            int parsed = parseNodeLine(fromPosition(line_, 11), form, node);
+            if (parsed == 1 && node.id == -1) break;  // end marker
+            return true;
+        }
+        done_ = true;
+        return false;
+    }
+    // Block form: keyword line, format line, then one node per line up to a line beginning "N".
+    if (!started_) {
+        started_ = true;
+        done_ = !enterBlock(reader_, "NBLOCK,");
+    }
+    if (done_ || !reader_.next(line_) || startsWith(line_, "N")) {
+        done_ = true;
+        return false;
+    }
+    int ignored = 0;
+    std::sscanf(line_.c_str(), "%d %d %d %lf %lf %lf", &node.id, &ignored, &ignored, &node.x,
+                &node.y, &node.z);
+    return true;
 }
 
-// Skips to the line that opens a block and past the block's format description line. Returns
-// false when the input ends before the block.
-bool enterBlock(LineReader& reader, const char* keyword) {
-    std::string line;
-    bool found = false;
-    while (!found && reader.next(line)) found = startsWith(line, keyword);
-    if (found) skipLines(reader, 1);
+bool ElementRecords::next(Elem& elem) {
+    if (done_) return false;
+    bool found = form_ == LineForms::Elements::AttributeLines ? nextFromAttributeLines(elem)
+                                                              : nextFromBlock(elem);
+    done_ = !found;
     return found;
+}
+
+bool ElementRecords::nextFromAttributeLines(Elem& elem) {
+    // Attribute line, then node line; the node line completes the element.
+    while (reader_.next(line_)) {
+        if (!startsWith(line_, "EN,") || line_.size() < 10) continue;
+        if (line_.compare(8, 2, "AT") == 0) {
+            int ignored = 0;
+            pending_ = Elem();
+            std::sscanf(fromPosition(line_, 14), "%d, %d, %d, %d, %d", &pending_.num_nodes,
+                        &pending_.mat, &pending_.type, &ignored, &pending_.id);
+        } else if (line_.compare(8, 2, "NO") == 0) {
+            int* n = pending_.nodes;
+            std::sscanf(fromPosition(line_, 14), "%d, %d, %d, %d, %d, %d, %d, %d", &n[0], &n[1],
+                        &n[2], &n[3], &n[4], &n[5], &n[6], &n[7]);
+            skipLines(reader_, (pending_.num_nodes > 8) + (pending_.num_nodes > 16));
+            elem = pending_;
+            pending_ = Elem();
+            return true;
+        }
+    }
+    return false;
+}
+
+bool hasSolidKey(const std::string& blockLine) {
+    return blockLine.find(",SOLID") != std::string::npos;
+}
+
+bool ElementRecords::enterNextBlock() {
+    while (reader_.next(line_)) {
+        if (!startsWith(line_, "EBLOCK")) continue;
+        bool readable = blocksSeen_ == 0 || hasSolidKey(line_);
+        ++blocksSeen_;
+        if (readable) {
+            skipLines(reader_, 1);  // the format description line
+            return true;
+        }
+    }
+    return false;
+}
+
+bool ElementRecords::nextFromBlock(Elem& elem) {
+    const ElementBlockForm& form =
+        form_ == LineForms::Elements::Block18 ? kEighteenNumbers : kNineteenNumbers;
+    for (;;) {
+        if (!inBlock_) {
+            if (!enterNextBlock()) return false;
+            inBlock_ = true;
+        }
+        if (!reader_.next(line_)) return false;
+        elem = Elem();
+        // A block ends at a line beginning "EN,R5" or at its -1 end line; an archive may hold
+        // several blocks (one per body or element kind), each read in turn.
+        if (startsWith(line_, "EN,R5") || parseElementBlockLine(line_.c_str(), form, elem) == 1) {
+            inBlock_ = false;
+            continue;
+        }
+        skipLines(reader_, (elem.num_nodes > 8) + (elem.num_nodes > form.secondExtra));
+        return true;
+    }
+}
+
+namespace {
+
+template <typename Records, typename Record, typename Form>
+int countRecords(std::istream& in, Form form) {
+    Records records(in, form);
+    Record record;
+    int count = 0;
+    while (records.next(record)) ++count;
+    return count;
 }
 
 }  // namespace
 
-void Data::readNodes(std::istream& cdbFile) {
-    LineReader reader(cdbFile);
-    std::string line;
-    auto store = [this](const Node& parsed) {
-        nodes.push_back(parsed);
-        nodes.back().nid = numNodes();
-        if (numNodes() > maxNodes) throw FatalError("Node allocation exceeded\n");
-    };
-
-    if (minor >= 0 && minor <= 3) {
-        const NodeLineForm& form = kNodeLineForms[minor];
-        while (reader.next(line)) {
-            if (!startsWith(line, form.prefix)) continue;
-            Node node;
-            int parsed = parseNodeLine(fromPosition(line, 11), form, node);
-            if (parsed == 1 && node.id == -1) return;  // end marker
-            store(node);
-        }
-        return;
-    }
-
-    // Block form: keyword line, format line, then one node per line up to a line beginning "N".
-    if (!enterBlock(reader, "NBLOCK,")) return;
-    while (reader.next(line) && !startsWith(line, "N")) {
-        Node node;
-        int ignored = 0;
-        std::sscanf(line.c_str(), "%d %d %d %lf %lf %lf", &node.id, &ignored, &ignored, &node.x,
-                    &node.y, &node.z);
-        store(node);
-    }
+int countNodeRecords(std::istream& in, LineForms::Nodes form) {
+    return countRecords<NodeRecords, Node>(in, form);
 }
 
-void Data::addElement(const Elem& elem) {
-    elems.push_back(elem);
-    if (numElems() > maxElems) throw FatalError("Element allocation exceeded\n");
+int countElementRecords(std::istream& in, LineForms::Elements form) {
+    return countRecords<ElementRecords, Elem>(in, form);
+}
+
+void Data::readNodes(std::istream& cdbFile) {
+    NodeRecords records(cdbFile, lineForms.nodes);
+    Node node;
+    while (records.next(node)) {
+        nodes.push_back(node);
+        nodes.back().nid = numNodes();
+        if (numNodes() > maxNodes) throw FatalError("Node allocation exceeded\n");
+    }
 }
 
 void Data::readElems(std::istream& cdbFile) {
-    LineReader reader(cdbFile);
-    std::string line;
-    int tmp_minor = major == 4 ? 0 : minor;
-
-    if (tmp_minor >= 0 && tmp_minor <= 3) {
-        // Attribute line, then node line; the node line completes the element.
-        Elem pending;
-        while (reader.next(line)) {
-            if (!startsWith(line, "EN,")) continue;
-            std::string tag = line.size() >= 10 ? line.substr(8, 2) : std::string();
-            if (tag == "AT") {
-                int ignored = 0;
-                Elem attributes;
-                std::sscanf(fromPosition(line, 14), "%d, %d, %d, %d, %d", &attributes.num_nodes,
-                            &attributes.mat, &attributes.type, &ignored, &attributes.id);
-                pending = attributes;
-            } else if (tag == "NO") {
-                int* n = pending.nodes;
-                std::fill(n, n + Elem::kNodeSlots, 0);
-                std::sscanf(fromPosition(line, 14), "%d, %d, %d, %d, %d, %d, %d, %d", &n[0], &n[1],
-                            &n[2], &n[3], &n[4], &n[5], &n[6], &n[7]);
-                skipLines(reader, (pending.num_nodes > 8) + (pending.num_nodes > 16));
-                addElement(pending);
-                pending = Elem();
-            }
-        }
-        return;
-    }
-
-    const ElementBlockForm& form = tmp_minor == 4 ? kEighteenNumbers : kNineteenNumbers;
-    if (!enterBlock(reader, "EBLOCK")) return;
-    while (reader.next(line) && !startsWith(line, "EN,R5")) {
-        Elem elem;
-        if (parseElementBlockLine(line.c_str(), form, elem) == 1) return;  // the -1 end line
-        skipLines(reader, (elem.num_nodes > 8) + (elem.num_nodes > form.secondExtra));
-        addElement(elem);
+    ElementRecords records(cdbFile, lineForms.elements);
+    Elem elem;
+    while (records.next(elem)) {
+        elems.push_back(elem);
+        if (numElems() > maxElems) throw FatalError("Element allocation exceeded\n");
     }
 }

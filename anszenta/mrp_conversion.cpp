@@ -21,12 +21,8 @@ int Data::Valid2dMRPType(int etype) {
 
 void Data::ConvertMRP() {
     for (Elem& elem : elems) {
-        if (Valid2dMRPType(elem.type)) {
-            elem.type = kQuadrilateralCode;
-        } else {
-            console_ << formatText("Ansys element type (%d) might not translate\n", elem.type);
-            if (elem.num_nodes != 4) throw FatalError("");
-        }
+        bool accepted = Valid2dMRPType(elem.type);
+        if (!accepted) warnUnacceptedType(elem, elem.num_nodes == kCorners);
         // Corner look-up; a corner of 0 (a line cut short) is no node.
         int* corner = elem.nodes;
         int found[kCorners];
@@ -36,6 +32,10 @@ void Data::ConvertMRP() {
                 throw FatalError(
                     formatText("Element %d uses undefined node %d\n", elem.id, corner[c]));
         }
+        if (accepted)
+            elem.type = kQuadrilateralCode;
+        else
+            requireFlat(elem, found, kCorners);
         float area = 0.0f;
         if (found[0] >= 0 && found[1] >= 0 && found[2] >= 0)
             area = twiceSignedArea(nodes[found[0]], nodes[found[1]], nodes[found[2]]);

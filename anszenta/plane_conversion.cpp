@@ -2,6 +2,7 @@
 // test and node order, Z conditions dropped, X and Y forces paired, problem type.
 #include <algorithm>
 #include <string>
+#include <unordered_set>
 
 #include "data.h"
 #include "fatal_error.h"
@@ -47,10 +48,8 @@ int Data::Valid2dElementType(int etype) {
 
 void Data::ConvertElements() {
     for (Elem& elem : elems) {
-        if (!Valid2dElementType(elem.type)) {
-            console_ << formatText("Ansys element type (%d) might not translate\n", elem.type);
-            if (elem.num_nodes != 8 && elem.num_nodes != 6) throw FatalError("");
-        }
+        bool accepted = Valid2dElementType(elem.type);
+        if (!accepted) warnUnacceptedType(elem, elem.num_nodes == 8 || elem.num_nodes == 6);
         // Archive entries of the positions the element uses, and the node found for each.
         int used = std::clamp(elem.num_nodes, 0, kSlots);
         int entries[kSlots] = {};
@@ -64,6 +63,7 @@ void Data::ConvertElements() {
                 throw FatalError(
                     formatText("Element %d uses undefined node %d\n", elem.id, entries[p]));
         }
+        if (!accepted) requireFlat(elem, found, kSlots);
         float area = 0.0f;
         if (found[0] >= 0 && found[1] >= 0 && found[2] >= 0)
             area = twiceSignedArea(nodes[found[0]], nodes[found[1]], nodes[found[2]]);
@@ -117,12 +117,9 @@ void Data::ConvertForces() {
 }
 
 void Data::SetProblemType() {
-    if (!elems.empty()) {
-        int firstType = elems.front().type;
-        long otherTypes = std::count_if(elems.begin(), elems.end(),
-                                        [firstType](const Elem& e) { return e.type != firstType; });
-        if (otherTypes > numElSets()) throw FatalError("Invalid element sets\n");
-    }
+    std::unordered_set<int> typesUsed;
+    for (const Elem& elem : elems) typesUsed.insert(elem.type);
+    if (typesUsed.size() > elsets.size()) throw FatalError("Invalid element sets\n");
     // Key option 3 of each set; the last set with a known option decides.
     static const int kProblemTypeByKeyOption[] = {1, 0, 2, 1};
     for (const ElemSet& set : elsets)

@@ -18,6 +18,7 @@ using zenta_test::writeFile;
 
 const std::string kExe = ANSMRP_EXE;
 const std::string kExamples = EXAMPLES_DIR;
+const std::string kData = DATA_DIR;
 const std::string kArchive = kExamples + "/ansys/plate_mrp.cdb";
 const std::string kListing = kExamples + "/ansys/plate_mrp.str";
 
@@ -99,11 +100,11 @@ TEST(AnsmrpCommandLine, FailedRunKeepsAnExistingFile) {
     writeFile(dir.file("old.mrp"), "kept");
     auto result = runProgram(kExe, {dir.file("m.cdb"), kListing, dir.file("old.mrp")}, "");
     EXPECT_EQ(result.status, 1);
-    EXPECT_EQ(
-        result.out,
-        "ANSYS Version: 5.6\nNumber of nodes: 2\nNumber of elements: 1\n"
-        "Number of materials: 0\nNumber of element sets: 1\n"
-        "Number of nodal boundary conditions: 0\nAnsys element type (1) might not translate\n");
+    EXPECT_EQ(result.out,
+              "ANSYS Version: 5.6\nNumber of nodes: 2\nNumber of elements: 1\n"
+              "Number of materials: 0\nNumber of element sets: 1\n"
+              "Number of nodal boundary conditions: 0\nAnsys element type (1) might not translate\n"
+              "Element 3 is of ANSYS type 82, which is not a plane element\n");
     EXPECT_EQ(readFile(dir.file("old.mrp")), "kept");
     EXPECT_EQ(dir.entries(), (std::vector<std::string>{"m.cdb", "old.mrp"}));
 }
@@ -119,6 +120,31 @@ TEST(AnsmrpCommandLine, ArchiveWithoutElementsStops) {
               "Number of nodal boundary conditions: 0\n"
               "No nodes or elements found in the archive\n");
     EXPECT_FALSE(fileExists(dir.file("new.mrp")));
+}
+
+// Archives in the shapes that ANSYS and other tools write today, with a listing: the console
+// output, the exit status and (when the mesh maps) the MRP file, byte for byte.
+TEST(AnsmrpCommandLine, ArchivesOfTodayGiveTheirExpectedOutputs) {
+    struct Fixture {
+        const char* archive;
+        const char* listing;
+    };
+    const Fixture fixtures[] = {
+        {"year_etblock", "year_etblock"}, {"no_release", "no_release"}, {"solid_3d", "no_release"}};
+    for (const Fixture& f : fixtures) {
+        const std::string stem = kData + "/" + f.archive;
+        const bool maps = fileExists(stem + ".mrp");
+        ScratchDir dir;
+        auto result = runProgram(
+            kExe, {stem + ".cdb", kData + "/" + f.listing + ".str", dir.file("out.mrp")}, "");
+        EXPECT_EQ(result.status, maps ? 0 : 1) << f.archive;
+        EXPECT_EQ(result.out, readFile(stem + ".ansmrp.txt")) << f.archive;
+        if (maps) {
+            EXPECT_EQ(readFile(dir.file("out.mrp")), readFile(stem + ".mrp")) << f.archive;
+        } else {
+            EXPECT_FALSE(fileExists(dir.file("out.mrp"))) << f.archive;
+        }
+    }
 }
 
 }  // namespace

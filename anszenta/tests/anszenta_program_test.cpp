@@ -85,7 +85,7 @@ TEST(AnszentaDialogue, FailedRunLeavesNoFileAndKeepsAnExistingOne) {
     auto fresh = runProgram(kExe, {}, dir.file("old.cdb") + "\n" + dir.file("new.inp") + "\n");
     EXPECT_EQ(fresh.status, 1);
     EXPECT_EQ(fresh.out, kArchivePrompt + kOutputPrompt +
-                             "ANSYS Version: 0.1\nCannot translate Ansys version 0\n");
+                             "ANSYS Version: 3.1\nCannot translate Ansys version 3\n");
     writeFile(dir.file("kept.inp"), "analyst's file\n");
     auto existing = runProgram(kExe, {dir.file("old.cdb"), dir.file("kept.inp")}, "");
     EXPECT_EQ(existing.status, 1);
@@ -138,22 +138,22 @@ struct StopCase {
 
 TEST(AnszentaCommandLine, StopsWithStatusOneAndNoOutput) {
     const StopCase cases[] = {
-        {"no elements announced", "/COM,ANSYS RELEASE  5.6\nNUMOFF,NODE,       4\n",
+        {"no elements announced", "/COM,ANSYS RELEASE  5.6\nNUMOFF,NODE,       4\nNUMOFF,ELEM,0\n",
          "ANSYS Version: 5.6\nNumber of nodes: 4\nNumber of elements: 0\nNumber of materials: 0\n"
          "Number of element sets: 0\nNumber of nodal boundary conditions: 0\n"},
-        {"no element block",
-         "/COM,ANSYS RELEASE  5.6\nNUMOFF,NODE,       1\nNUMOFF,ELEM,       1\n"
-         "NBLOCK,6,SOLID\n(3i8,6e16.9)\n       1       0       0 1.0 1.0 0.0\nN,R5.3,LOC,-1\n",
-         "ANSYS Version: 5.6\nNumber of nodes: 1\nNumber of elements: 1\nNumber of materials: 0\n"
+        {"no elements counted", "/COM,ANSYS RELEASE  5.6\nNUMOFF,NODE,       4\n",
+         "ANSYS Version: 5.6\nNumber of nodes: 4\nNumber of elements: 0\nNumber of materials: 0\n"
          "Number of element sets: 0\nNumber of nodal boundary conditions: 0\n"
          "No nodes or elements found in the archive\n"},
-        {"undefined node",
-         "/COM,ANSYS RELEASE  5.6\nNUMOFF,NODE,       1\nNUMOFF,ELEM,       1\nET,1,82\n"
-         "NBLOCK,6,SOLID\n(3i8,6e16.9)\n       1       0       0 1.0 1.0 0.0\nN,R5.3,LOC,-1\n"
-         "EBLOCK,19,SOLID\n(19i7)\n1 1 1 1 0 0 0 0 8 0 9 1 1 1 1 1 1 1 5\n-1\n",
-         "ANSYS Version: 5.6\nNumber of nodes: 1\nNumber of elements: 1\nNumber of materials: 0\n"
+        {"geometry only",
+         ":NEUTRAL\n:KP, 1, 0.0, 0.0, 1.0\n:CDWRITE *** START OF CDWRITE DATA ***\n"
+         "/COM,ANSYS RELEASE 2024 R2           BUILD 24.2      UP20240603\n"
+         "NUMOFF,NODE,       1\nETBLOCK,        1,        1\n(2i9,19a9)\n"
+         "        1      181        0\n       -1\nNBLOCK,6,SOLID,         1,         1\n"
+         "(3i9,6e21.13e3)\n        1        0        0 0.0 0.0 1.0\nN,R5.3,LOC,       -1,\n",
+         "ANSYS Version: 24.2\nNumber of nodes: 1\nNumber of elements: 0\nNumber of materials: 0\n"
          "Number of element sets: 1\nNumber of nodal boundary conditions: 0\n"
-         "Element 9 uses undefined node 5\n"},
+         "No nodes or elements found in the archive\n"},
     };
     for (const StopCase& c : cases) {
         ScratchDir dir;
@@ -162,6 +162,26 @@ TEST(AnszentaCommandLine, StopsWithStatusOneAndNoOutput) {
         EXPECT_EQ(result.status, 1) << c.name;
         EXPECT_EQ(result.out, c.messages) << c.name;
         EXPECT_FALSE(fileExists(dir.file("out.inp"))) << c.name;
+    }
+}
+
+// Archives in the shapes that ANSYS and other tools write today: each gives its console
+// output, its exit status and (when it translates) its legacy file, byte for byte.
+TEST(AnszentaCommandLine, ArchivesOfTodayGiveTheirExpectedOutputs) {
+    const char* const fixtures[] = {"neutral_crlf", "year_etblock", "workbench_blank", "no_release",
+                                    "solid_3d"};
+    for (const char* name : fixtures) {
+        const std::string stem = kData + "/" + name;
+        const bool translates = fileExists(stem + ".inp");
+        ScratchDir dir;
+        auto result = runProgram(kExe, {stem + ".cdb", dir.file("out.inp")}, "");
+        EXPECT_EQ(result.status, translates ? 0 : 1) << name;
+        EXPECT_EQ(result.out, readFile(stem + ".anszenta.txt")) << name;
+        if (translates) {
+            EXPECT_EQ(readFile(dir.file("out.inp")), readFile(stem + ".inp")) << name;
+        } else {
+            EXPECT_FALSE(fileExists(dir.file("out.inp"))) << name;
+        }
     }
 }
 

@@ -2,8 +2,10 @@
 // materials and boundary conditions.
 #include <gtest/gtest.h>
 
+#include <array>
 #include <sstream>
 #include <string>
+#include <unordered_set>
 #include <vector>
 
 #include "archive_test_support.h"
@@ -80,6 +82,10 @@ struct Summary : ArchiveFixture {
     }
 };
 
+const char* const kCountsOfOne =
+    "Number of nodes: 1\nNumber of elements: 1\nNumber of materials: 0\n"
+    "Number of element sets: 0\nNumber of nodal boundary conditions: 0\n";
+
 TEST(ReadSummary, Release56CountsAndSizes) {
     Summary s;
     std::string archive =
@@ -97,93 +103,178 @@ TEST(ReadSummary, Release56CountsAndSizes) {
     EXPECT_EQ(s.dat.maxBCs, 2);
 }
 
-TEST(ReadSummary, Release6IsReadAs56AfterTheWarning) {
-    Summary s;
-    EXPECT_EQ(s.run(releaseLine("6.1") + "NUMOFF,NODE,1\nNUMOFF,ELEM,1\n"), "<no stop>");
-    EXPECT_EQ(s.console.str().substr(0, 50),
-              "ANSYS Version: 6.1\nTranslator might need updating\n");
-    EXPECT_EQ(s.dat.major, 5);
-    EXPECT_EQ(s.dat.minor, 6);
-}
-
-TEST(ReadSummary, Release57WarnsAndGoesOn) {
-    Summary s;
-    EXPECT_EQ(s.run(releaseLine("5.7") + "NUMOFF,NODE,1\nNUMOFF,ELEM,1\n"), "<no stop>");
-    EXPECT_EQ(s.console.str().substr(0, 50),
-              "ANSYS Version: 5.7\nTranslator might need updating\n");
-    EXPECT_EQ(s.dat.minor, 7);
-}
-
-TEST(ReadSummary, OldOrMissingReleaseStops) {
-    // Only the digits 4, 5 and 6 are recognised: an older release reads as release 0.
-    Summary old;
-    EXPECT_EQ(old.run(releaseLine("3.2") + "NUMOFF,NODE,1\n"),
-              "Cannot translate Ansys version 0\n");
-    EXPECT_EQ(old.console.str(), "ANSYS Version: 0.2\n");
-    Summary none;
-    EXPECT_EQ(none.run("/PREP7\nNUMOFF,NODE,1\n"), "Cannot translate Ansys version 0\n");
-    EXPECT_EQ(none.console.str(), "ANSYS Version: 0.0\n");
-    // A release comment that is not the first line is not looked at.
-    Summary later;
-    EXPECT_EQ(later.run("/PREP7\n" + releaseLine("5.6")), "Cannot translate Ansys version 0\n");
-    // A release line cut short before its digit.
-    Summary shortLine;
-    EXPECT_EQ(shortLine.run("/COM,ANSYS RELEASE"), "Cannot translate Ansys version 0\n");
-}
-
-TEST(ReadSummary, MaterialFigureDefaultsToTen) {
-    for (const char* line : {"NUMOFF,MAT,       0\n", "NUMOFF,MAT,      -3\n", "NUMOFF,MAT,xx\n"}) {
+// Where the release line is, and what the summary prints for it.
+TEST(ReadSummary, ReleaseLineVersionLineAndWarning) {
+    const std::string figures = "NUMOFF,NODE,1\nNUMOFF,ELEM,1\n";
+    const std::string cdwrite = ":CDWRITE *** START OF CDWRITE DATA ***\n";
+    const std::string neutral = ":NEUTRAL\n:KP, 1, 0.0\n" + cdwrite;
+    const std::string iges = std::string(72, ' ') + "S      1\n1H,,1H;,4HPART,8Hpart.igs;" +
+                             std::string(46, ' ') + "G      1\n" + cdwrite;
+    const std::pair<std::string, std::string> cases[] = {
+        // archive, console before the counts
+        {releaseLine("5.7") + figures, "ANSYS Version: 5.7\nTranslator might need updating\n"},
+        {releaseLine("6.1") + figures, "ANSYS Version: 6.1\nTranslator might need updating\n"},
+        {"/COM,ANSYS RELEASE 11.2    UP20090415\n" + figures, "ANSYS Version: 11.2\n"},
+        {neutral + releaseLine("5.5") + figures, "ANSYS Version: 5.5\n"},
+        {iges + releaseLine("5.4") + figures, "ANSYS Version: 5.4\n"},
+        {releaseLine("5.3") + releaseLine("5.6") + figures, "ANSYS Version: 5.3\n"},
+        {"/PREP7\nN,R5.1,LOC,  1\n" + releaseLine("5.6") + figures, "ANSYS Version: unknown\n"},
+    };
+    for (const auto& [archive, console] : cases) {
         Summary s;
-        s.run(releaseLine("5.6") + line + "NUMOFF,NODE,1\nNUMOFF,ELEM,1\n");
-        EXPECT_EQ(s.dat.maxMats, 10) << line;
+        EXPECT_EQ(s.run(archive), "<no stop>") << archive;
+        EXPECT_EQ(s.console.str(), console + kCountsOfOne) << archive;
     }
-    Summary missing;
-    missing.run(releaseLine("5.6") + "NUMOFF,NODE,1\nNUMOFF,ELEM,1\n");
-    EXPECT_EQ(missing.dat.maxMats, 0);
+    Summary old;
+    EXPECT_EQ(old.run(releaseLine("3.2") + figures), "Cannot translate Ansys version 3\n");
+    EXPECT_EQ(old.console.str(), "ANSYS Version: 3.2\n");
 }
 
-TEST(ReadSummary, NoNodesOrElementsStopsSilentlyAfterTheCounts) {
+TEST(ReadSummary, FormsOfAnUnknownReleaseFollowTheContent) {
+    using N = LineForms::Nodes;
+    using E = LineForms::Elements;
+    const std::string figures = "NUMOFF,NODE,1\nNUMOFF,ELEM,1\n";
+    const std::pair<std::string, LineForms> cases[] = {
+        {figures + "NBLOCK,6,SOLID\n", {N::Block, E::Block19}},
+        {figures + "EBLOCK,18,SOLID\n(18i6)\n", {N::Block, E::Block18}},
+        {figures + "EBLOCK,18,SOLID\n(18i)\nEBLOCK,18\n(18i6)\n", {N::Block, E::Block19}},
+        {figures + "N,R5.2,LOC,  1\nN,R5.1,LOC,  2\n", {N::R52Lines, E::AttributeLines}},
+        {figures, {N::R50Lines, E::AttributeLines}},
+    };
+    for (const auto& [archive, forms] : cases) {
+        Summary s;
+        s.run(archive);
+        EXPECT_EQ(s.dat.lineForms, forms) << archive;
+    }
+}
+
+TEST(ReadSummary, NumoffFigureIsTheNumberAfterTheKeywordsComma) {
+    const std::pair<const char*, int> cases[] = {
+        {"NUMOFF,MAT,      12\n", 12}, {"NUMOFF,MAT ,        1\n", 1},
+        {"NUMOFF,MAT,12\n", 12},       {"NUMOFF,MAT ,       14\r\n", 14},
+        {"NUMOFF,MAT,       0\n", 10}, {"NUMOFF,MAT,      -3\n", 10},
+        {"NUMOFF,MAT,xx\n", 10},       {"NUMOFF,MAT\n", 10},
+    };
+    for (const auto& [line, figure] : cases) {
+        Summary s;
+        s.run(releaseLine("5.6") + line + "NUMOFF,NODE ,  1\nNUMOFF,ELEM ,       1\n");
+        EXPECT_EQ(s.dat.maxMats, figure) << line;
+        EXPECT_EQ(s.dat.maxNodes, 1) << line;
+        EXPECT_EQ(s.dat.maxElems, 1) << line;
+    }
+}
+
+// Figures without their "NUMOFF" line are counted in the line forms of the release.
+struct CountCase {
+    const char* name;
+    std::string archive;
+    int nodes, elements, materials;
+};
+
+TEST(ReadSummary, MissingFiguresAreCounted) {
+    const std::string nodeBlock =
+        "NBLOCK,6,SOLID\n(3i8,6e16.9)\n      10 0 0 1.0\n      20 0 0\n      90 0 0 2.0 1.0\n"
+        "N,R5.3,LOC,      -1,\n";
+    const std::string elementBlock =
+        "EBLOCK,19,SOLID\n(19i8)\n"
+        "1 1 1 1 0 0 0 0 20 0 1 10 20 90 10 20 90 10 20\n20 90 10 20 90 10 20 90 10 20 90 10\n"
+        "1 1 1 1 0 0 0 0 4 0 2 10 20 90 90\n      -1\n";
+    const std::string materials =
+        "MPDATA,R5.0, 1,EX  ,       7,  1,  1.0,\nMPDATA,R5.0, 1,NUXY,       7,  1,  0.3,\n"
+        "MPDATA,R5.0, 1,EX  ,       3,  1,  1.0,\n";
+    const CountCase cases[] = {
+        {"blocks", releaseLine("5.6") + nodeBlock + elementBlock + materials, 3, 2, 2},
+        {"node lines of 5.1 and attribute lines",
+         releaseLine("5.1") +
+             "N,R5.1,LOC,     1, 0, 1.0\nN,R5.0,LOC,     2, 1.0\nN,R5.1,LOC,     3, 0, 2.0\n"
+             "EN,R5.0,ATTR,    20,     1,     1,     1,     1\n"
+             "EN,R5.0,NODE,     1,     2,     3,     1,     2,     3,     1,     2\n"
+             "EN,R5.0,NODE,     1,     2,     3,     1,     2,     3,     1,     2\n"
+             "EN,R5.0,NODE,     1,     2,     3,     1\n"
+             "EN,R5.0,ATTR,     3,     1,     1,     1,     2\n"
+             "EN,R5.0,NODE,     1,     2,     3\n",
+         2, 2, 0},
+        {"node lines end at the marker",
+         releaseLine("5.0") + "N,R5.0,LOC,     1, 1.0\nN,R5.0,LOC,    -1\nN,R5.0,LOC,     2\n", 1,
+         0, 0},
+    };
+    for (const CountCase& c : cases) {
+        Summary s;
+        std::string stop = s.run(c.archive);
+        EXPECT_EQ(s.dat.maxNodes, c.nodes) << c.name;
+        EXPECT_EQ(s.dat.maxElems, c.elements) << c.name;
+        EXPECT_EQ(s.dat.maxMats, c.materials) << c.name;
+        EXPECT_EQ(stop, c.nodes > 0 && c.elements > 0
+                            ? "<no stop>"
+                            : "No nodes or elements found in the archive\n")
+            << c.name;
+    }
+}
+
+TEST(ReadSummary, NoNodesOrElementsOnTheNumoffLinesStopsSilently) {
     Summary s;
-    EXPECT_EQ(s.run(releaseLine("5.6") + "NUMOFF,NODE,       4\n"), "");
+    EXPECT_EQ(s.run(releaseLine("5.6") + "NUMOFF,NODE,       4\nNUMOFF,ELEM,       0\n"), "");
     EXPECT_EQ(s.console.str(),
               "ANSYS Version: 5.6\nNumber of nodes: 4\nNumber of elements: 0\n"
               "Number of materials: 0\nNumber of element sets: 0\n"
               "Number of nodal boundary conditions: 0\n");
+    // A later figure overrides; an unparsable one reads as 0.
+    Summary later;
+    EXPECT_EQ(later.run(releaseLine("5.6") + "NUMOFF,ELEM,5\nNUMOFF,NODE,9\nNUMOFF,NODE,x\n"), "");
+    EXPECT_EQ(later.dat.maxNodes, 0);
 }
 
-TEST(ReadSummary, LaterFigureOverridesAndUnparsableReadsAsZero) {
+TEST(ReadSummary, ElementTypeBlockRowsAreElementSets) {
+    // A block without its end line ends at the next command line, which is still read.
     Summary s;
-    EXPECT_EQ(s.run(releaseLine("5.6") + "NUMOFF,ELEM,5\nNUMOFF,NODE,9\nNUMOFF,NODE,x\n"), "");
-    EXPECT_EQ(s.dat.maxNodes, 0);
+    s.run(releaseLine("5.6") +
+          "NUMOFF,NODE,1\nET,9,82\nETBLOCK,2,2\r\n(2i9,19a9)\r\n        1      182\r\n\r\n"
+          "        2      183\r\nNUMOFF,ELEM,1\nET,8,82\n");
+    EXPECT_EQ(s.dat.maxElSets, 4);
+    EXPECT_EQ(s.dat.maxElems, 1);
+}
+
+TEST(ReadSummary, LoadsThatAreNotTranslatedAreCounted) {
+    const std::string archive =
+        releaseLine("5.6") +
+        "NUMOFF,NODE,1\nNUMOFF,ELEM,1\n"
+        "SFE,       4,     2,PRES, 0,  1.0E+06\nSF,ALL,PRES,1.0\nSFL,2,PRES,1.0\nSFA,1,,PRES,1\n"
+        "SFEBLOCK,        2,        1,        1,        0\n(3i9,1e21.13e3)\n"
+        "        2        2        1 1.0000000000000E+006\n"
+        "        4        2        1-1.0000000000000E+006\n       -1\n"
+        "SFGRAD,PRES,0\nBF,       5,TEMP,  1.2E+02\nBFE,1,TEMP,1,20\nBFL,1,TEMP,3\nBFA,1,TEMP,3\n"
+        "BFUNIF,TEMP,20\nACEL,  0.00000000    ,  0.00000000    ,  0.00000000    \n"
+        "ACEL,0,,9.81\nACEL,,,\nACEL, 1.0\n";
+    Summary s;
+    EXPECT_EQ(s.run(archive), "<no stop>");
+    EXPECT_EQ(s.console.str(), std::string("ANSYS Version: 5.6\n") + kCountsOfOne +
+                                   "6 surface load lines not translated\n"
+                                   "4 body load lines not translated\n"
+                                   "2 acceleration lines not translated\n");
+    // The stress program names none.
+    std::ostringstream console;
+    Data mapping(console, kAnsmrpRules);
+    std::istringstream in(archive);
+    mapping.readSummary(in);
+    EXPECT_EQ(console.str(), std::string("ANSYS Version: 5.6\n") + kCountsOfOne);
 }
 
 TEST(ReadSummary, StressProgramRules) {
-    // The stress program reads the material figure from position 12 and keeps a figure that
-    // is not positive; the translator reads from position 11.
-    const std::string archive =
-        releaseLine("5.8") + "NUMOFF,MAT,12\nNUMOFF,NODE,1\nNUMOFF,ELEM,1\n";
+    // The stress program has its own warning, keeps a material figure that is not positive,
+    // and reads release 6 as 5.6 too.
     std::ostringstream console;
     Data dat(console, kAnsmrpRules);
-    std::istringstream in(archive);
+    std::istringstream in(releaseLine("6.0") + "NUMOFF,MAT,12\nNUMOFF,NODE,1\nNUMOFF,ELEM,1\n");
     dat.readSummary(in);
-    EXPECT_EQ(console.str().substr(0, 45), "ANSYS Version: 5.8\nTranslator needs updating\n");
-    EXPECT_EQ(dat.maxMats, 2);
-    Summary translator;
-    translator.run(archive);
-    EXPECT_EQ(translator.dat.maxMats, 12);
+    EXPECT_EQ(console.str().substr(0, 45), "ANSYS Version: 6.0\nTranslator needs updating\n");
+    EXPECT_EQ(dat.maxMats, 12);
+    EXPECT_EQ(dat.lineForms, (LineForms{LineForms::Nodes::Block, LineForms::Elements::Block19}));
 
     std::ostringstream consoleZero;
     Data zero(consoleZero, kAnsmrpRules);
     std::istringstream inZero(releaseLine("5.6") + "NUMOFF,MAT, 0\nNUMOFF,NODE,1\nNUMOFF,ELEM,1\n");
     zero.readSummary(inZero);
     EXPECT_EQ(zero.maxMats, 0);
-
-    // Release 6 is not recognised by the stress program.
-    std::ostringstream console6;
-    Data dat6(console6, kAnsmrpRules);
-    std::istringstream in6(releaseLine("6.0"));
-    EXPECT_THROW(dat6.readSummary(in6), FatalError);
-    EXPECT_EQ(console6.str(), "ANSYS Version: 0.0\n");
 }
 
 // ---- element sets ----
@@ -215,6 +306,27 @@ TEST(ReadElSets, ThicknessMessageOncePerMatchingSet) {
               "Plane stress element with defined thickness\nPLEASE RESET THICKNESS IN ZENTA2D\n");
 }
 
+TEST(ReadElSets, ElementTypeBlockRowsAreSetsWithKeyOptionThree) {
+    ArchiveFixture f;
+    f.dat.maxElSets = 4;
+    f.read(&Data::readElSets,
+           "ETBLOCK,        3,        3\r\n(2i9,19a9)\r\n"
+           "        1      183        0        0        2        0        0\r\n"
+           "        2       42        0        0        3\r\n"
+           "        5      182\r\n"
+           "       -1\r\n"
+           "ET,       6,82\nKEYOP,       5,3,     1\n");
+    ASSERT_EQ(f.dat.numElSets(), 4);
+    const int expected[4][3] = {{1, 183, 2}, {2, 42, 3}, {5, 182, 1}, {6, 82, 0}};
+    for (int k = 0; k < 4; ++k) {
+        EXPECT_EQ(f.dat.elsets[k].id, expected[k][0]) << k;
+        EXPECT_EQ(f.dat.elsets[k].type, expected[k][1]) << k;
+        EXPECT_EQ(f.dat.elsets[k].opt_2d, expected[k][2]) << k;
+    }
+    EXPECT_EQ(f.console.str(),
+              "Plane stress element with defined thickness\nPLEASE RESET THICKNESS IN ZENTA2D\n");
+}
+
 TEST(ReadElSets, MoreSetsThanCountedStops) {
     ArchiveFixture f;
     f.dat.maxElSets = 1;
@@ -225,15 +337,14 @@ TEST(ReadElSets, MoreSetsThanCountedStops) {
 // ---- nodes ----
 
 struct NodeReading : ArchiveFixture {
-    NodeReading(int minor, int capacity = 100) {
-        dat.major = 5;
-        dat.minor = minor;
+    explicit NodeReading(LineForms::Nodes form, int capacity = 100) {
+        dat.lineForms.nodes = form;
         dat.maxNodes = capacity;
     }
 };
 
 TEST(ReadNodes, Release50LineFormFillsMissingCoordinatesWithZero) {
-    NodeReading f(0);
+    NodeReading f(LineForms::Nodes::R50Lines);
     f.read(&Data::readNodes,
            "N,R5.0,LOC,       7, 1.5, 2.5, 3.5\nN,R5.0,LOC,       9, 4.0\n"
            "N,R5.1,LOC,       3, 0, 1.0, 1.0, 1.0\nN,R5.0,LOC,      11\n");
@@ -248,7 +359,7 @@ TEST(ReadNodes, Release50LineFormFillsMissingCoordinatesWithZero) {
 }
 
 TEST(ReadNodes, Release53EndMarkerStopsReading) {
-    NodeReading f(3);
+    NodeReading f(LineForms::Nodes::R53Lines);
     f.read(&Data::readNodes,
            "N,R5.3,LOC,       1,       0,       0, 1.0, 2.0, 0.0\nN,R5.3,LOC,      -1,\n"
            "N,R5.3,LOC,       2,       0,       0, 1.0, 2.0, 0.0\n");
@@ -257,7 +368,7 @@ TEST(ReadNodes, Release53EndMarkerStopsReading) {
 }
 
 TEST(ReadNodes, Release51And52UseTheirOwnPrefix) {
-    NodeReading f(2);
+    NodeReading f(LineForms::Nodes::R52Lines);
     f.read(&Data::readNodes,
            "N,R5.1,LOC,       1, 0, 1.0, 2.0\nN,R5.2,LOC,       2, 0, 3.0, 4.0\n");
     ASSERT_EQ(f.dat.numNodes(), 1);
@@ -266,7 +377,7 @@ TEST(ReadNodes, Release51And52UseTheirOwnPrefix) {
 }
 
 TEST(ReadNodes, BlockFormEndsAtALineBeginningWithN) {
-    NodeReading f(6);
+    NodeReading f(LineForms::Nodes::Block);
     f.read(&Data::readNodes,
            "NBLOCK,6,SOLID\n(3i8,6e16.9)\n"
            "      12       0       0 1.000000000E+00-2.000000000E+00 0.000000000E+00\n"
@@ -284,10 +395,10 @@ TEST(ReadNodes, BlockFormEndsAtALineBeginningWithN) {
 }
 
 TEST(ReadNodes, BlockCutOffByTheEndOfTheFileKeepsItsNodes) {
-    NodeReading f(6);
+    NodeReading f(LineForms::Nodes::Block);
     f.read(&Data::readNodes, "NBLOCK,6,SOLID\n(3i8,6e16.9)\n       1       0       0 1.0 1.0");
     EXPECT_EQ(f.dat.numNodes(), 1);
-    NodeReading none(6);
+    NodeReading none(LineForms::Nodes::Block);
     none.read(&Data::readNodes, "N,R5.3,LOC,       1,       0,       0, 1.0\n");
     EXPECT_EQ(none.dat.numNodes(), 0);
 }
@@ -295,10 +406,10 @@ TEST(ReadNodes, BlockCutOffByTheEndOfTheFileKeepsItsNodes) {
 TEST(ReadNodes, CapacityIsTheNodeFigure) {
     std::string block =
         "NBLOCK,6,SOLID\n(3i8,6e16.9)\n       1 0 0 1 1 1\n       2 0 0 1 1 1\nN,\n";
-    NodeReading exact(6, 2);
+    NodeReading exact(LineForms::Nodes::Block, 2);
     exact.read(&Data::readNodes, block);
     EXPECT_EQ(exact.dat.numNodes(), 2);
-    NodeReading over(6, 1);
+    NodeReading over(LineForms::Nodes::Block, 1);
     EXPECT_EQ(ArchiveFixture::stopMessage([&] { over.read(&Data::readNodes, block); }),
               "Node allocation exceeded\n");
 }
@@ -306,9 +417,8 @@ TEST(ReadNodes, CapacityIsTheNodeFigure) {
 // ---- elements ----
 
 struct ElementReading : ArchiveFixture {
-    ElementReading(int major, int minor, int capacity = 100) {
-        dat.major = major;
-        dat.minor = minor;
+    explicit ElementReading(LineForms::Elements form, int capacity = 100) {
+        dat.lineForms.elements = form;
         dat.maxElems = capacity;
     }
 };
@@ -320,7 +430,7 @@ std::string block19(const std::vector<int>& numbers) {
 }
 
 TEST(ReadElems, NineteenNumberBlock) {
-    ElementReading f(5, 6);
+    ElementReading f(LineForms::Elements::Block19);
     f.read(&Data::readElems,
            "EBLOCK,19,SOLID\n(19i7)\n" +
                block19({2, 1, 1, 1, 0, 0, 0, 0, 8, 0, 31, 1, 2, 3, 4, 5, 6, 7, 8}) +
@@ -344,7 +454,7 @@ TEST(ReadElems, NineteenNumberBlock) {
 }
 
 TEST(ReadElems, EighteenNumberBlockEndsAtEnLine) {
-    ElementReading f(5, 4);
+    ElementReading f(LineForms::Elements::Block18);
     f.read(&Data::readElems,
            "EBLOCK,18,SOLID\n(18i6)\n" +
                block19({3, 2, 1, 41, 1, 0, 0, 0, 8, 0, 5, 6, 7, 8, 9, 10, 11, 12}) +
@@ -358,7 +468,7 @@ TEST(ReadElems, EighteenNumberBlockEndsAtEnLine) {
 }
 
 TEST(ReadElems, AttributeAndNodeLines) {
-    ElementReading f(5, 2);
+    ElementReading f(LineForms::Elements::AttributeLines);
     f.read(&Data::readElems,
            "EN,R5.0,ATTR,     8,     3,     1,     1,    17\n"
            "EN,R5.0,NODE,     1,     2,     3,     4,     5,     6,     7,     8\n"
@@ -381,7 +491,7 @@ TEST(ReadElems, AttributeAndNodeLines) {
 }
 
 TEST(ReadElems, Release4UsesAttributeLinesWhateverItsSubNumber) {
-    ElementReading f(4, 6);
+    ElementReading f(lineFormsOf(ArchiveRelease::of(4, 6), {}).elements);
     f.read(&Data::readElems,
            "EN,R5.0,ATTR,     4,     1,     1,     1,     5\n"
            "EN,R5.0,NODE,     1,     2,     3,     4\n");
@@ -390,7 +500,7 @@ TEST(ReadElems, Release4UsesAttributeLinesWhateverItsSubNumber) {
 }
 
 TEST(ReadElems, CapacityIsTheElementFigure) {
-    ElementReading f(5, 6, 1);
+    ElementReading f(LineForms::Elements::Block19, 1);
     std::string line = block19({1, 1, 1, 1, 0, 0, 0, 0, 4, 0, 1, 1, 2, 3, 4});
     EXPECT_EQ(ArchiveFixture::stopMessage(
                   [&] { f.read(&Data::readElems, "EBLOCK,19\n(19i7)\n" + line + line); }),
@@ -430,16 +540,72 @@ TEST(ReadMats, OneRecordPerMaterialNumberInOrderOfFirstAppearance) {
 TEST(ReadMats, Warnings) {
     ArchiveFixture f;
     f.dat.maxMats = 10;
-    f.read(&Data::readMats, mpdata("PRXY", 1, "0.3") + mpdata("EX", 1, "1.0", 2) +
+    f.dat.materialsWithNuxy = {1};
+    f.read(&Data::readMats, mpdata("PRXY", 1, "0.3") + mpdata("EX", 1, "1.0", 0) +
                                 "MPDATA,R5.0, 1,XXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXX\n");
     EXPECT_EQ(f.console.str(),
               "Unconverted material data (PRXY,) \n"
               "Material properties not translated properly\n"
               "Unconverted material data (XXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXX) \n");
     EXPECT_DOUBLE_EQ(f.dat.mats[0].ex, 1.0);
+    EXPECT_DOUBLE_EQ(f.dat.mats[0].nu, 0.0);
     // The cut-short last line names material 0 with value 0: nothing carried over.
     ASSERT_EQ(f.dat.numMats(), 2);
     EXPECT_EQ(f.dat.mats[1].id, 0);
+}
+
+// Poisson's ratio from NUXY, or from PRXY for a material that the archive gives no NUXY.
+struct PoissonCase {
+    const char* name;
+    std::string lines;
+    std::unordered_set<int> withNuxy;  // as the summary finds them
+    double nu;
+    const char* console;
+};
+
+TEST(ReadMats, PrxyIsPoissonsRatioWithoutNuxy) {
+    const PoissonCase cases[] = {
+        {"NUXY after PRXY",
+         mpdata("PRXY", 1, "0.3") + mpdata("NUXY", 1, "0.25"),
+         {1},
+         0.25,
+         "Unconverted material data (PRXY,) \n"},
+        {"NUXY of another material",
+         mpdata("NUXY", 2, "0.25") + mpdata("PRXY", 1, "0.3"),
+         {2},
+         0.3,
+         ""},
+    };
+    for (const PoissonCase& c : cases) {
+        ArchiveFixture f;
+        f.dat.maxMats = 2;
+        f.dat.materialsWithNuxy = c.withNuxy;
+        f.read(&Data::readMats, c.lines);
+        const Material* material = nullptr;
+        for (const Material& m : f.dat.mats)
+            if (m.id == 1) material = &m;
+        ASSERT_NE(material, nullptr) << c.name;
+        EXPECT_DOUBLE_EQ(material->nu, c.nu) << c.name;
+        EXPECT_EQ(f.console.str(), c.console) << c.name;
+    }
+}
+
+TEST(ReadMats, TemperatureTablesGiveTheirFirstValue) {
+    ArchiveFixture f;
+    f.dat.maxMats = 2;
+    f.read(&Data::readMats,
+           "MPDATA,R5.0, 4,EX  ,       2,  1,  210000.000    ,  205000.000    ,  198000.000    ,\n"
+           "MPDATA,R5.0, 4,EX  ,       2,  4,  190000.000    ,\n"
+           "MPDATA,R5.0, 2,NUXY,       2,  1, 0.300000000    , 0.310000000    ,\n"
+           "MPDATA,R5.0, 3,DENS,       7,  2,  7850.00000    ,\n");
+    EXPECT_EQ(f.console.str(),
+              "Material properties not translated properly\n"
+              "  material 2 EX: the value at the first temperature is used\n"
+              "Material properties not translated properly\n"
+              "  material 2 NUXY: the value at the first temperature is used\n");
+    ASSERT_EQ(f.dat.numMats(), 1);  // a table's continuation alone adds no material
+    EXPECT_DOUBLE_EQ(f.dat.mats[0].ex, 210000.0);
+    EXPECT_DOUBLE_EQ(f.dat.mats[0].nu, 0.3);
 }
 
 TEST(ReadMats, NoMaterialFigureStopsAtTheFirstMaterial) {
@@ -473,6 +639,11 @@ TEST(ReadBCs, KindAndAxisFromCommandLabelAndValue) {
         {"F,     1,FZ  ,  5.0", BC::kForce, 6, 5.0},
         {"D,     1,ROTZ,  0.0", BC::kDropped, 0, 0.0},
         {"F,     1,HEAT,  3.0", BC::kDropped, 0, 0.0},
+        // The value follows the label's comma, whatever the width of the node field.
+        {"D,       1,UX  , 1.000000000E-03, 0.00000000    ", BC::kDisplacement, 4, 0.001},
+        {"F,       1,FY  , -500.000000    , 0.00000000    ", BC::kForce, 2, -500.0},
+        {"F,1,FX,7.5", BC::kForce, 1, 7.5},
+        {"D,       1,UY  ", BC::kFixed, 2, 0.0},
     };
     for (const BcCase& c : cases) {
         ArchiveFixture f;

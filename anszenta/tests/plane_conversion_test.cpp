@@ -91,29 +91,60 @@ TEST(ConvertElements, RepeatedNodeNumberMeansItsFirstNode) {
     EXPECT_EQ(f.convert(8, {10, 20, 30, 40, 50, 60, 70, 80}), (Slots{1, 5, 2, 6, 3, 7, 4, 8}));
 }
 
-TEST(ConvertElements, ElementTypeTest) {
-    // Type 42 with four nodes is not accepted and stops the run after the warning.
+// Elements of types the converter does not accept: plane ones of an unlisted type go on after
+// the warning; the others stop the run with the element and its ANSYS type as the last line.
+struct TypeCase {
+    const char* name;
+    int ansysType;  // of element set 2; 0: no set 2
+    int numNodes;
+    double z;  // of node 30
+    const char* console;
+    const char* stop;
+};
+
+TEST(ConvertElements, ElementsOfTypesNotAccepted) {
+    const char* warning = "Ansys element type (2) might not translate\n";
+    const TypeCase cases[] = {
+        {"PLANE42 is accepted", 42, 4, 0.0, "", "<no stop>"},
+        {"flat element of an unlisted type", 77, 8, 0.0, warning, "<no stop>"},
+        {"flat element of no set", 0, 6, 0.0, warning, "<no stop>"},
+        {"brick off the plane", 185, 8, 1.0, warning,
+         "Element 7 is of ANSYS type 185, which is not a plane element\n"},
+        {"shell with 4 nodes", 181, 4, 0.0, warning,
+         "Element 7 is of ANSYS type 181, which is not a plane element\n"},
+        {"20-node brick", 186, 20, 0.0, warning,
+         "Element 7 is of ANSYS type 186, which is not a plane element\n"},
+        {"no set, 4 nodes", 0, 4, 0.0, warning,
+         "Element 7 is of ANSYS type 0, which is not a plane element\n"},
+    };
+    for (const TypeCase& c : cases) {
+        SquareModel f;
+        if (c.ansysType != 0) addElemSet(f.dat, 2, c.ansysType);
+        f.dat.nodes[2].z = c.z;
+        addElem(f.dat, 7, 2, c.numNodes, {10, 20, 30, 40, 50, 60, 70, 80});
+        EXPECT_EQ(ArchiveFixture::stopMessage([&] { f.dat.ConvertElements(); }), c.stop) << c.name;
+        EXPECT_EQ(f.console.str(), c.console) << c.name;
+    }
+    // The written slots of an accepted four-node element and a flat unlisted one.
     SquareModel plane42;
     addElemSet(plane42.dat, 2, 42);
-    addElem(plane42.dat, 1, 2, 4, {10, 20, 30, 40});
-    EXPECT_EQ(ArchiveFixture::stopMessage([&] { plane42.dat.ConvertElements(); }), "");
-    EXPECT_EQ(plane42.console.str(), "Ansys element type (2) might not translate\n");
-    // An unknown type reference with eight nodes warns and converts.
+    EXPECT_EQ(plane42.convert(4, {10, 20, 30, 40}, 2), (Slots{1, 0, 2, 0, 3, 0, 4, 0}));
     SquareModel unknown;
     EXPECT_EQ(unknown.convert(8, {10, 20, 30, 40, 50, 60, 70, 80}, 5),
               (Slots{1, 5, 2, 6, 3, 7, 4, 8}));
-    EXPECT_EQ(unknown.console.str(), "Ansys element type (5) might not translate\n");
     EXPECT_EQ(unknown.dat.Valid2dElementType(1), 1);
     EXPECT_EQ(unknown.dat.Valid2dElementType(5), 0);
 }
 
 TEST(ConvertElements, EveryAcceptedTypeIsAccepted) {
     ArchiveFixture f;
-    const int accepted[] = {2, 35, 53, 74, 76, 78, 82, 83, 84, 88, 93, 182, 183};
-    for (int k = 0; k < 13; ++k) addElemSet(f.dat, k + 1, accepted[k]);
-    addElemSet(f.dat, 20, 42);
+    const int accepted[] = {2, 35, 42, 53, 74, 76, 78, 82, 83, 84, 88, 93, 182, 183};
+    for (int k = 0; k < 14; ++k) addElemSet(f.dat, k + 1, accepted[k]);
+    addElemSet(f.dat, 20, 185);
     addElemSet(f.dat, 20, 82);  // a second set of the same reference that is accepted
-    for (int k = 0; k < 13; ++k) EXPECT_EQ(f.dat.Valid2dElementType(k + 1), 1) << accepted[k];
+    addElemSet(f.dat, 21, 185);
+    for (int k = 0; k < 14; ++k) EXPECT_EQ(f.dat.Valid2dElementType(k + 1), 1) << accepted[k];
+    EXPECT_EQ(f.dat.Valid2dElementType(21), 0);
     EXPECT_EQ(f.dat.Valid2dElementType(20), 1);
     EXPECT_EQ(f.dat.Valid2dElementType(0), 0);
 }
@@ -181,15 +212,16 @@ TEST(SetProblemType, FromKeyOptionThree) {
     EXPECT_EQ(noSets.dat.problem_type, 1);
 }
 
-TEST(SetProblemType, MoreElementsOfOtherTypesThanSetsStops) {
+TEST(SetProblemType, MoreDistinctTypesThanSetsStops) {
     ArchiveFixture f;
-    addElemSet(f.dat, 1, 82);
+    addElemSet(f.dat, 1, 42);
     addElemSet(f.dat, 2, 82);
-    addElem(f.dat, 1, 1, 8, {});
-    addElem(f.dat, 2, 2, 8, {});
-    addElem(f.dat, 3, 2, 8, {});
-    f.dat.SetProblemType();  // two others, two sets: passes
-    addElem(f.dat, 4, 2, 8, {});
+    for (int k = 0; k < 5; ++k) {
+        addElem(f.dat, 2 * k + 1, 1, 4, {});
+        addElem(f.dat, 2 * k + 2, 2, 8, {});
+    }
+    f.dat.SetProblemType();  // two types, two sets, any number of elements: passes
+    addElem(f.dat, 11, 9, 8, {});
     EXPECT_EQ(ArchiveFixture::stopMessage([&] { f.dat.SetProblemType(); }),
               "Invalid element sets\n");
 }

@@ -75,10 +75,18 @@ TEST(ConvertMRP, UnacceptedTypes) {
     EXPECT_EQ(kept.num_nodes, 3);
     MappingModel keptQuad;
     EXPECT_EQ(keptQuad.convert({1, 2, 3, 4}, 7).type, 7);
+    // Other node counts, and four nodes off the plane z = 0, stop the run.
     MappingModel eight;
     addElem(eight.dat, 6, 2, 8, {1, 2, 3, 4, 1, 2, 3, 4});
-    EXPECT_EQ(ArchiveFixture::stopMessage([&] { eight.dat.ConvertMRP(); }), "");
+    EXPECT_EQ(ArchiveFixture::stopMessage([&] { eight.dat.ConvertMRP(); }),
+              "Element 6 is of ANSYS type 82, which is not a plane element\n");
     EXPECT_EQ(eight.console.str(), "Ansys element type (2) might not translate\n");
+    MappingModel shell;
+    addElemSet(shell.dat, 3, 181);
+    shell.dat.nodes[3].z = 0.5;
+    addElem(shell.dat, 8, 3, 4, {1, 2, 3, 4});
+    EXPECT_EQ(ArchiveFixture::stopMessage([&] { shell.dat.ConvertMRP(); }),
+              "Element 8 is of ANSYS type 181, which is not a plane element\n");
 }
 
 TEST(ConvertMRP, CornerReferences) {

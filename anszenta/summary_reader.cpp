@@ -1,0 +1,240 @@
+// Archive summary: the release and the line forms it selects, the capacity figures of the
+// tables, and the count of the loads that are not translated.
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <optional>
+#include <string>
+#include <utility>
+
+#include "data.h"
+#include "fatal_error.h"
+#include "line_reader.h"
+#include "material_line.h"
+#include "mesh_records.h"
+#include "text_format.h"
+
+const SummaryRules kAnszentaRules = {"Translator might need updating\n", true, true};
+const SummaryRules kAnsmrpRules = {"Translator needs updating\n", false, false};
+
+namespace {
+
+// Parses one "%d" from `text`; a number that does not parse reads as 0.
+int intAt(const char* text) {
+    int value = 0;
+    std::sscanf(text, "%d", &value);
+    return value;
+}
+
+// The number after the comma that follows the keyword of a "NUMOFF" line, so that
+// "NUMOFF,MAT ,        1" reads like "NUMOFF,MAT,      1".
+int numoffFigure(const std::string& line) {
+    const char* comma = std::strchr(fromPosition(line, std::strlen("NUMOFF,")), ',');
+    return comma == nullptr ? 0 : intAt(comma + 1);
+}
+
+// True when an "ACEL," line gives a component other than 0 (every archive written with the
+// solid model holds an all-zero one).
+bool acceleratesAtAll(const std::string& line) {
+    const char* field = fromPosition(line, std::strlen("ACEL,"));
+    for (int component = 0; component < 3; ++component) {
+        if (std::strtod(field, nullptr) != 0.0) return true;
+        field = std::strchr(field, ',');
+        if (field == nullptr) break;
+        ++field;
+    }
+    return false;
+}
+
+// What one pass over the archive finds.
+struct SummaryScan {
+    std::optional<ArchiveRelease> release;
+    bool meshDataSeen = false;  // the release line is looked for only before the mesh
+    bool firstElementBlock = true;
+    FormEvidence evidence;
+
+    std::optional<int> nodeFigure, elementFigure, materialFigure;  // "NUMOFF" lines
+    int elementSets = 0;
+    int boundaryConditions = 0;
+    std::unordered_set<int> materialNumbers;
+    std::unordered_set<int> materialsWithNuxy;
+
+    int shortFormElementLines = 0;  // rows of later element blocks without the SOLID key
+    int surfaceLoads = 0;
+    int bodyLoads = 0;
+    int accelerations = 0;
+};
+
+using LineHandler = void (*)(SummaryScan& scan, const std::string& line, LineReader& reader);
+
+struct SummaryKeyword {
+    const char* prefix;
+    LineHandler handle;
+};
+
+// A line that adds one to a count.
+template <int SummaryScan::*count>
+void countLine(SummaryScan& scan, const std::string&, LineReader&) {
+    ++(scan.*count);
+}
+
+// A block whose rows each add one to a count.
+template <int SummaryScan::*count>
+void countBlockRows(SummaryScan& scan, const std::string&, LineReader& reader) {
+    forEachBlockRow(reader, [&scan](const std::string&) { ++(scan.*count); });
+}
+
+// A "NUMOFF" line: a later one overrides an earlier one.
+template <std::optional<int> SummaryScan::*figure>
+void noteFigure(SummaryScan& scan, const std::string& line, LineReader&) {
+    scan.*figure = numoffFigure(line);
+}
+
+void noteRelease(SummaryScan& scan, const std::string& line, LineReader&) {
+    if (!scan.release && !scan.meshDataSeen) scan.release = parseReleaseLine(line);
+}
+
+void noteMaterial(SummaryScan& scan, const std::string& line, LineReader&) {
+    MaterialLine material = parseMaterialLine(line);
+    scan.materialNumbers.insert(material.material);
+    if (material.label.compare(0, 4, "NUXY") == 0) scan.materialsWithNuxy.insert(material.material);
+}
+
+void noteNodeBlock(SummaryScan& scan, const std::string&, LineReader&) {
+    scan.meshDataSeen = true;
+    scan.evidence.blocks = true;
+}
+
+// The format line of the first element block tells 18 numbers per row from 19. The element
+// readers pass over the rows of a later block without the SOLID key; they are counted here.
+void noteElementBlock(SummaryScan& scan, const std::string& line, LineReader& reader) {
+    scan.meshDataSeen = true;
+    scan.evidence.blocks = true;
+    if (!scan.firstElementBlock && !hasSolidKey(line)) {
+        forEachBlockRow(reader, [&scan](const std::string&) { ++scan.shortFormElementLines; });
+        return;
+    }
+    std::string format;
+    if (!scan.firstElementBlock || !reader.next(format)) return;
+    scan.firstElementBlock = false;
+    if (isCommandLine(format)) reader.unread(format);  // no format line: read it as a command
+    scan.evidence.eighteenNumbers =
+        startsWith(format, "(18i") && format.size() > 4 && format[4] >= '0' && format[4] <= '9';
+}
+
+void noteNodeLine(SummaryScan& scan, const std::string& line, LineReader&) {
+    scan.meshDataSeen = true;
+    bool versioned =
+        line.size() >= 10 && startsWith(line, "N,R5.") && line.compare(6, 4, ",LOC") == 0;
+    if (versioned && scan.evidence.nodeLineMinor < 0 && line[5] >= '0' && line[5] <= '9')
+        scan.evidence.nodeLineMinor = line[5] - '0';
+}
+
+void noteElementLine(SummaryScan& scan, const std::string&, LineReader&) {
+    scan.meshDataSeen = true;
+}
+
+void noteAcceleration(SummaryScan& scan, const std::string& line, LineReader&) {
+    if (acceleratesAtAll(line)) ++scan.accelerations;
+}
+
+// Every command line that the summary looks at; the first prefix that matches decides.
+const SummaryKeyword kSummaryKeywords[] = {
+    {kReleasePrefix, noteRelease},
+    {"NUMOFF,NODE", noteFigure<&SummaryScan::nodeFigure>},
+    {"NUMOFF,ELEM", noteFigure<&SummaryScan::elementFigure>},
+    {"NUMOFF,MAT", noteFigure<&SummaryScan::materialFigure>},
+    {"ET,", countLine<&SummaryScan::elementSets>},
+    {"ETBLOCK", countBlockRows<&SummaryScan::elementSets>},
+    {"D,", countLine<&SummaryScan::boundaryConditions>},
+    {"F,", countLine<&SummaryScan::boundaryConditions>},
+    {"MPDATA", noteMaterial},
+    {"NBLOCK", noteNodeBlock},
+    {"EBLOCK", noteElementBlock},
+    {"N,", noteNodeLine},
+    {"EN,", noteElementLine},
+    // Surface loads, body loads and accelerations, which are not translated.
+    {"SFEBLOCK", countBlockRows<&SummaryScan::surfaceLoads>},
+    {"SFE,", countLine<&SummaryScan::surfaceLoads>},
+    {"SF,", countLine<&SummaryScan::surfaceLoads>},
+    {"SFL,", countLine<&SummaryScan::surfaceLoads>},
+    {"SFA,", countLine<&SummaryScan::surfaceLoads>},
+    {"BF,", countLine<&SummaryScan::bodyLoads>},
+    {"BFE,", countLine<&SummaryScan::bodyLoads>},
+    {"BFL,", countLine<&SummaryScan::bodyLoads>},
+    {"BFA,", countLine<&SummaryScan::bodyLoads>},
+    {"ACEL,", noteAcceleration},
+};
+
+SummaryScan scanArchive(std::istream& cdbFile) {
+    SummaryScan scan;
+    LineReader reader(cdbFile);
+    std::string line;
+    while (reader.next(line)) {
+        if (!isCommandLine(line)) continue;  // rows of the node and element blocks
+        for (const SummaryKeyword& keyword : kSummaryKeywords) {
+            if (startsWith(line, keyword.prefix)) {
+                keyword.handle(scan, line, reader);
+                break;
+            }
+        }
+    }
+    return scan;
+}
+
+}  // namespace
+
+void Data::readSummary(std::istream& cdbFile) {
+    std::streampos start = cdbFile.tellg();
+    SummaryScan scan = scanArchive(cdbFile);
+
+    release = scan.release.value_or(ArchiveRelease::unknown());
+    console_ << release.versionLine();
+    if (release.newerThanChecked()) console_ << rules_.newerWarning;
+    if (release.tooOld())
+        throw FatalError(formatText("Cannot translate Ansys version %d\n", release.major));
+    lineForms = lineFormsOf(release, scan.evidence);
+
+    // A figure without its "NUMOFF" line is the number of records in the forms just chosen,
+    // counted in a pass of its own.
+    auto fromStart = [&]() -> std::istream& {
+        cdbFile.clear();
+        cdbFile.seekg(start);
+        return cdbFile;
+    };
+    maxNodes = scan.nodeFigure ? *scan.nodeFigure : countNodeRecords(fromStart(), lineForms.nodes);
+    maxElems = scan.elementFigure ? *scan.elementFigure
+                                  : countElementRecords(fromStart(), lineForms.elements);
+    if (scan.materialFigure)
+        maxMats =
+            *scan.materialFigure <= 0 && rules_.defaultMaterialFigure ? 10 : *scan.materialFigure;
+    else
+        maxMats = static_cast<int>(scan.materialNumbers.size());
+    maxElSets = scan.elementSets;
+    maxBCs = scan.boundaryConditions;
+    materialsWithNuxy = std::move(scan.materialsWithNuxy);
+
+    console_ << formatText("Number of nodes: %d\n", maxNodes)
+             << formatText("Number of elements: %d\n", maxElems)
+             << formatText("Number of materials: %d\n", maxMats)
+             << formatText("Number of element sets: %d\n", maxElSets)
+             << formatText("Number of nodal boundary conditions: %d\n", maxBCs);
+    if (scan.shortFormElementLines > 0)
+        console_ << formatText("%d element lines of blocks without the SOLID key not translated\n",
+                               scan.shortFormElementLines);
+    if (rules_.reportsUntranslatedLoads) {
+        const std::pair<int, const char*> untranslated[] = {
+            {scan.surfaceLoads, " surface load lines not translated\n"},
+            {scan.bodyLoads, " body load lines not translated\n"},
+            {scan.accelerations, " acceleration lines not translated\n"},
+        };
+        for (const auto& [count, what] : untranslated)
+            if (count > 0) console_ << count << what;
+    }
+
+    // Figures of the archive's own "NUMOFF" lines that are not positive stop without a word;
+    // counted ones say that nothing was found.
+    bool countedNone =
+        (!scan.nodeFigure && maxNodes == 0) || (!scan.elementFigure && maxElems == 0);
+    if (maxNodes <= 0 || maxElems <= 0) throw FatalError(countedNone ? kNoMeshMessage : "");
+}

@@ -225,17 +225,31 @@ class Interpreter {
 
     void read_nodes(const Block& block) {
         Mesh& mesh = current_mesh();
-        const std::string* nset = block.parameter("NSET");
-        std::vector<SetMember>* members = nset != nullptr ? &mesh.node_sets.define(*nset) : nullptr;
+        std::vector<SetMember>* members =
+            set_of_block(mesh.node_sets, block.parameter("NSET"), block.line_count());
         reserve_more(mesh.node_xy, block.line_count());
         mesh.node_map.reserve(mesh.node_xy.size() + block.line_count());
-        if (members != nullptr) reserve_more(*members, block.line_count());
         for (std::size_t line = block.first_line; line < block.end_line; ++line) {
             fields_.split(deck_.lines[line]);
-            int number = 0;
-            if (read_node(mesh, fields_) && members != nullptr && parse_integer(fields_[0], number))
-                add_member(*members, {kOwnMesh, number});
+            if (read_node(mesh, fields_)) add_stored(members);
         }
+    }
+
+    // The set that NSET= or ELSET= of a *NODE or *ELEMENT line names (nullptr: none), with room
+    // for the block's lines.
+    static std::vector<SetMember>* set_of_block(SetTable& table, const std::string* name,
+                                                std::size_t lines) {
+        if (name == nullptr) return nullptr;
+        std::vector<SetMember>* members = &table.define(*name);
+        reserve_more(*members, lines);
+        return members;
+    }
+
+    // Adds the number of the node or element just stored from `fields_` to `members`.
+    void add_stored(std::vector<SetMember>* members) {
+        int number = 0;
+        if (members != nullptr && parse_integer(fields_[0], number))
+            add_member(*members, {kOwnMesh, number});
     }
 
     int count_element_lines(const Block& block) {
@@ -267,16 +281,12 @@ class Interpreter {
         const int key = index_of(model_.material_keys, key_index_, material_key_of(elset));
         mesh.block_keys.push_back(key);
         std::vector<SetMember>* members =
-            elset != nullptr ? &mesh.element_sets.define(*elset) : nullptr;
+            set_of_block(mesh.element_sets, elset, block.line_count());
         reserve_more(mesh.elements, block.line_count());
         mesh.element_map.reserve(mesh.elements.size() + block.line_count());
-        if (members != nullptr) reserve_more(*members, block.line_count());
         for (std::size_t line = block.first_line; line < block.end_line; ++line) {
             fields_.split(deck_.lines[line]);
-            int number = 0;
-            if (read_element(mesh, fields_, key, type) && members != nullptr &&
-                parse_integer(fields_[0], number))
-                add_member(*members, {kOwnMesh, number});
+            if (read_element(mesh, fields_, key, type)) add_stored(members);
         }
     }
 

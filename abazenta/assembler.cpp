@@ -129,7 +129,7 @@ class Assembler {
     }
 
     void place_elements() {
-        element_types_.reserve(element_count_);
+        if (full_) element_types_.reserve(element_count_);
         for (const PlacedMesh& placed : placed_) {
             const Mesh& mesh = *placed.mesh;
             for (std::size_t e = 0; e < mesh.elements.size(); ++e) {
@@ -147,7 +147,7 @@ class Assembler {
                     element.nodes[slot] = placed.first_node + node;
                 }
                 model_.elements.push_back(element);
-                element_types_.push_back(stored.type);
+                if (full_) element_types_.push_back(stored.type);
             }
         }
     }
@@ -286,7 +286,7 @@ class Assembler {
     std::vector<int> instance_first_node_;  // by instance index
     int deck_first_node_ = -1;              // -1: the deck's own mesh is not translated
     std::size_t element_count_ = 0;         // elements of all placed meshes
-    std::vector<int> element_types_;        // type of every output element
+    std::vector<int> element_types_;        // -full: type of every output element
     std::vector<int> material_of_key_;      // default: material line of every element-set key
     std::unordered_map<int, std::vector<int>> sections_by_part_;  // -full, by part (-1: deck)
     LegacyModel model_;

@@ -3,7 +3,6 @@
 
 #include <algorithm>
 #include <cctype>
-#include <cstring>
 
 #include "fields.h"
 #include "messages.h"
@@ -77,19 +76,28 @@ void parse_keyword_line(std::string_view text, Block& block) {
     }
 }
 
-// How many lines the text has, at most (to make room for them at once).
-std::size_t line_count(std::string_view text) {
-    std::size_t count = 1;
-    for (const char *p = text.data(), *end = p + text.size();
-         (p = static_cast<const char*>(std::memchr(p, '\n', static_cast<std::size_t>(end - p))));
-         ++p)
-        ++count;
-    return count;
-}
-
 bool continues_data_lines(std::string_view keyword) {
     return std::find(std::begin(kContinuedDataKeywords), std::end(kContinuedDataKeywords),
                      keyword) != std::end(kContinuedDataKeywords);
+}
+
+// The line of `text` that begins at `pos`, with its line end when it has one.
+std::string_view line_at(std::string_view text, std::size_t pos) {
+    const std::size_t newline = text.find('\n', pos);
+    const std::size_t end = newline == std::string_view::npos ? text.size() : newline + 1;
+    return text.substr(pos, end - pos);
+}
+
+// `line` (a line of `text`) with the lines that continue it: while it ends with a comma, the
+// next line of `text` is taken in unless it is a keyword or comment line.
+std::string_view with_continuation(std::string_view text, std::string_view line) {
+    const std::size_t start = static_cast<std::size_t>(line.data() - text.data());
+    std::size_t end = start + line.size();
+    while (ends_with_comma(line) && end < text.size() && text[end] != '*') {
+        end += line_at(text, end).size();
+        line = text.substr(start, end - start);
+    }
+    return line;
 }
 
 // Reads one deck: a stack of open files, the innermost last, read one line at a time.
@@ -97,7 +105,6 @@ class DeckReader {
   public:
     explicit DeckReader(const DeckSource& source) : load_include_(source.load_include) {
         files_.push_back({source.text, 0, source.folder, source.identity});
-        deck_.lines.reserve(line_count(source.text));
     }
 
     Deck read() {
@@ -113,7 +120,6 @@ class DeckReader {
                 read_data_line(line, input_first_line);
             }
         }
-        close_block();
         return std::move(deck_);
     }
 
@@ -128,38 +134,34 @@ class DeckReader {
     // The next line of the innermost file that has one, with its line end. A file read to its
     // end is closed only here, so that after a line its file is still the innermost.
     bool next_line(std::string_view& line) {
-        while (!files_.empty() && files_.back().pos >= files_.back().text.size()) files_.pop_back();
+        while (!files_.empty() && files_.back().pos >= files_.back().text.size()) {
+            files_.pop_back();
+            stretch_open_ = false;
+        }
         if (files_.empty()) return false;
         OpenFile& file = files_.back();
-        const std::size_t newline = file.text.find('\n', file.pos);
-        const std::size_t end = newline == std::string_view::npos ? file.text.size() : newline + 1;
-        line = file.text.substr(file.pos, end - file.pos);
-        file.pos = end;
+        line = line_at(file.text, file.pos);
+        file.pos += line.size();
         return true;
     }
 
-    // While `line` ends with a comma and the next line of its file is neither a keyword nor a
-    // comment line, `line` grows to take that next line in.
+    // Takes in the lines that continue `line`, the line just read.
     void take_continuation_lines(std::string_view& line) {
         OpenFile& file = files_.back();
-        while (ends_with_comma(line) && file.pos < file.text.size() && file.text[file.pos] != '*') {
-            std::string_view next;
-            next_line(next);
-            line = std::string_view(line.data(), line.size() + next.size());
-        }
+        line = with_continuation(file.text, line);
+        file.pos = static_cast<std::size_t>(line.data() - file.text.data()) + line.size();
     }
 
     // False when reading ends here: at *END STEP, or at a file that cannot be included.
     bool read_keyword_line(std::string_view line, bool input_first_line) {
         take_continuation_lines(line);
+        stretch_open_ = false;
         Block block;
         block.keyword_text = line;
         parse_keyword_line(line, block);
         if (block.keyword == kInclude) return include(block);
         if (input_first_line) deck_.first_line = FirstLine::kKeywordOfFirstBlock;
-        close_block();
-        block.first_line = block.end_line = deck_.lines.size();
-        lines_continue_ = continues_data_lines(block.keyword);
+        block.continued_lines = continues_data_lines(block.keyword);
         deck_.blocks.push_back(std::move(block));
         return deck_.blocks.back().keyword != kEndStep;
     }
@@ -169,12 +171,19 @@ class DeckReader {
             deck_.blocks.emplace_back();  // data lines before any keyword line
             if (input_first_line) deck_.first_line = FirstLine::kDataOfFirstBlock;
         }
-        if (lines_continue_) take_continuation_lines(line);
-        deck_.lines.push_back(line);
-    }
-
-    void close_block() {
-        if (!deck_.blocks.empty()) deck_.blocks.back().end_line = deck_.lines.size();
+        Block& block = deck_.blocks.back();
+        if (block.continued_lines) take_continuation_lines(line);
+        ++block.line_count;
+        // The line joins the stretch that the block's last data line ended when nothing but
+        // comment lines came between them in the same file.
+        if (stretch_open_) {
+            std::string_view& stretch = block.stretches.back();
+            const std::size_t length = static_cast<std::size_t>(line.data() - stretch.data());
+            stretch = std::string_view(stretch.data(), length + line.size());
+        } else {
+            block.stretches.push_back(line);
+            stretch_open_ = true;
+        }
     }
 
     // Opens the file named by an *INCLUDE line, whose lines are then read in its place.
@@ -200,7 +209,9 @@ class DeckReader {
 
     const IncludeLoader& load_include_;
     std::vector<OpenFile> files_;
-    bool lines_continue_ = false;  // the data lines of the block in hand go on after a comma
+    // The last stretch of the last block ends at the last line read: a data line that follows
+    // in the same file, with nothing but comment lines between, joins it.
+    bool stretch_open_ = false;
     Deck deck_;
 };
 
@@ -210,6 +221,22 @@ const std::string* Block::parameter(std::string_view name) const {
     for (const Parameter& p : parameters)
         if (p.name == name) return &p.value;
     return nullptr;
+}
+
+bool DataLines::next(std::string_view& line) {
+    while (stretch_ < block_.stretches.size()) {
+        const std::string_view text = block_.stretches[stretch_];
+        if (pos_ >= text.size()) {
+            ++stretch_;
+            pos_ = 0;
+            continue;
+        }
+        line = line_at(text, pos_);
+        if (block_.continued_lines && !is_comment(line)) line = with_continuation(text, line);
+        pos_ += line.size();
+        if (!is_comment(line)) return true;
+    }
+    return false;
 }
 
 Deck read_deck(const DeckSource& source) {

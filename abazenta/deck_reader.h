@@ -30,12 +30,28 @@ struct Block {
     std::string keyword;
     std::vector<Parameter> parameters;  // in the order written
     std::string_view keyword_text;      // the keyword line as read, with continuation lines
-    std::size_t first_line = 0;         // data lines: Deck::lines[first_line, end_line)
-    std::size_t end_line = 0;
+    // Where its data lines stand: stretches of text, each in one file, in which every line that
+    // is not a comment line is a data line of the block (read them with DataLines).
+    std::vector<std::string_view> stretches;
+    std::size_t line_count = 0;    // data lines; a continued element line counts once
+    bool continued_lines = false;  // data lines go on after a trailing comma (*ELEMENT)
 
     // The value of parameter `name` (upper case), or nullptr when the keyword line has none.
     const std::string* parameter(std::string_view name) const;
-    std::size_t line_count() const { return end_line - first_line; }
+};
+
+// The data lines of a block in order, each as read with its line end; an element line
+// continued after a trailing comma is one view over all its lines.
+class DataLines {
+  public:
+    explicit DataLines(const Block& block) : block_(block) {}
+    // The next data line; false after the last.
+    bool next(std::string_view& line);
+
+  private:
+    const Block& block_;
+    std::size_t stretch_ = 0;
+    std::size_t pos_ = 0;  // in the stretch
 };
 
 // A file named by *INCLUDE, as the loader found it.
@@ -67,13 +83,10 @@ enum class FirstLine {
 
 struct Deck {
     std::vector<Block> blocks;
-    // Data lines as read, each with its line end; an element line continued after a trailing
-    // comma is one view over all its lines.
-    std::vector<std::string_view> lines;
     FirstLine first_line = FirstLine::kOther;
     // Set when a file could not be included: the blocks end where it was named.
     std::optional<TranslationError> stop;
-    // The texts of the included files, which `lines` and the blocks point into.
+    // The texts of the included files, which the blocks point into.
     std::vector<std::unique_ptr<std::string>> included_texts;
 };
 

@@ -28,14 +28,16 @@ FirstScanCounts first_scan(const Deck& deck, std::ostream& echo) {
             counter = counter_for(block.keyword, counts);
             echo_next = counter == nullptr;
         }
-        std::size_t line = block.first_line;
-        if (b == 0 && deck.first_line == FirstLine::kDataOfFirstBlock) ++line;
-        for (; line < block.end_line; ++line) {
-            if (echo_next) echo_lines(deck.lines[line], echo);
-            if (counter != nullptr)
-                ++*counter;
-            else
-                echo_next = true;
+        if (counter != nullptr) {
+            *counter += static_cast<int>(block.line_count);
+            continue;
+        }
+        DataLines lines(block);
+        std::string_view line;
+        if (b == 0 && deck.first_line == FirstLine::kDataOfFirstBlock) lines.next(line);
+        while (lines.next(line)) {
+            if (echo_next) echo_lines(line, echo);
+            echo_next = true;
         }
     }
     if (deck.stop) throw *deck.stop;

@@ -111,7 +111,7 @@ class Interpreter {
     void count_if_not_translated(const Block& block) {
         for (std::string_view keyword : kNotTranslated) {
             if (!same_keyword(block.keyword, keyword)) continue;
-            const int lines = std::max(1, static_cast<int>(block.line_count()));
+            const int lines = std::max(1, static_cast<int>(block.line_count));
             for (KeywordCount& count : model_.not_translated) {
                 if (count.keyword == keyword) {
                     count.lines += lines;
@@ -121,6 +121,19 @@ class Interpreter {
             model_.not_translated.push_back({keyword, lines});
             return;
         }
+    }
+
+    // Splits the next data line into `fields_` (and keeps it in `line_`); false after the last.
+    bool next_fields(DataLines& lines) {
+        if (!lines.next(line_)) return false;
+        fields_.split(line_);
+        return true;
+    }
+
+    // Splits the first data line of `block` into `fields_`; false when it has none.
+    bool first_fields(const Block& block) {
+        DataLines lines(block);
+        return next_fields(lines);
     }
 
     // ---- scopes: parts, assembly, instances
@@ -157,13 +170,12 @@ class Interpreter {
     // and the angle in degrees, turning right-handed about the axis from the first point.
     Placement placement_of(const Block& block, const std::string& name) {
         Placement placement;
-        if (block.line_count() >= 1) {
-            fields_.split(deck_.lines[block.first_line]);
+        DataLines lines(block);
+        if (next_fields(lines)) {
             placement.dx = parse_real(fields_[0]);
             placement.dy = parse_real(fields_[1]);
         }
-        if (block.line_count() >= 2) {
-            fields_.split(deck_.lines[block.first_line + 1]);
+        if (next_fields(lines)) {
             double axis[6];
             for (std::size_t i = 0; i < 6; ++i) axis[i] = parse_real(fields_[i]);
             const double angle = parse_real(fields_[6]);
@@ -226,11 +238,10 @@ class Interpreter {
     void read_nodes(const Block& block) {
         Mesh& mesh = current_mesh();
         std::vector<SetMember>* members =
-            set_of_block(mesh.node_sets, block.parameter("NSET"), block.line_count());
-        reserve_more(mesh.node_xy, block.line_count());
-        mesh.node_map.reserve(mesh.node_xy.size() + block.line_count());
-        for (std::size_t line = block.first_line; line < block.end_line; ++line) {
-            fields_.split(deck_.lines[line]);
+            set_of_block(mesh.node_sets, block.parameter("NSET"), block.line_count);
+        reserve_more(mesh.node_xy, block.line_count);
+        mesh.node_map.reserve(mesh.node_xy.size() + block.line_count);
+        for (DataLines lines(block); next_fields(lines);) {
             if (read_node(mesh, fields_)) add_stored(members);
         }
     }
@@ -255,8 +266,7 @@ class Interpreter {
     int count_element_lines(const Block& block) {
         int count = 0;
         int number = 0;
-        for (std::size_t line = block.first_line; line < block.end_line; ++line) {
-            fields_.split(deck_.lines[line]);
+        for (DataLines lines(block); next_fields(lines);) {
             if (parse_integer(fields_[0], number)) ++count;
         }
         return count;
@@ -280,12 +290,10 @@ class Interpreter {
         const std::string* elset = block.parameter("ELSET");
         const int key = index_of(model_.material_keys, key_index_, material_key_of(elset));
         mesh.block_keys.push_back(key);
-        std::vector<SetMember>* members =
-            set_of_block(mesh.element_sets, elset, block.line_count());
-        reserve_more(mesh.elements, block.line_count());
-        mesh.element_map.reserve(mesh.elements.size() + block.line_count());
-        for (std::size_t line = block.first_line; line < block.end_line; ++line) {
-            fields_.split(deck_.lines[line]);
+        std::vector<SetMember>* members = set_of_block(mesh.element_sets, elset, block.line_count);
+        reserve_more(mesh.elements, block.line_count);
+        mesh.element_map.reserve(mesh.elements.size() + block.line_count);
+        for (DataLines lines(block); next_fields(lines);) {
             if (read_element(mesh, fields_, key, type)) add_stored(members);
         }
     }
@@ -319,8 +327,7 @@ class Interpreter {
         Mesh& scope = current_mesh();
         std::vector<SetMember>& members = table_of(scope, kind).define(*name);
         const bool generate = block.parameter("GENERATE") != nullptr;
-        for (std::size_t line = block.first_line; line < block.end_line; ++line) {
-            fields_.split(deck_.lines[line]);
+        for (DataLines lines(block); next_fields(lines);) {
             if (generate) {
                 add_range(members, instance);
                 continue;
@@ -423,9 +430,8 @@ class Interpreter {
     }
 
     void read_boundaries(const Block& block) {
-        reserve_more(model_.fixities, block.line_count());
-        for (std::size_t line = block.first_line; line < block.end_line; ++line) {
-            fields_.split(deck_.lines[line]);
+        reserve_more(model_.fixities, block.line_count);
+        for (DataLines lines(block); next_fields(lines);) {
             if (fields_[0].empty()) continue;
             const BoundaryLine boundary = parse_boundary(fields_);
             if (boundary.value != 0.0 && !prescribed_displacements_) {
@@ -440,15 +446,13 @@ class Interpreter {
     }
 
     void read_cloads(const Block& block) {
-        reserve_more(model_.loads, block.line_count());
-        for (std::size_t line = block.first_line; line < block.end_line; ++line) {
-            fields_.split(deck_.lines[line]);
+        reserve_more(model_.loads, block.line_count);
+        for (DataLines lines(block); next_fields(lines);) {
             if (fields_[0].empty()) continue;
             const CloadLine load = parse_cload(fields_);
             if (load.direction != 1 && load.direction != 2)
-                throw TranslationError(messages::unrecognized_direction(
-                                           load.direction_field, scanned_text(deck_.lines[line])),
-                                       1);
+                throw TranslationError(
+                    messages::unrecognized_direction(load.direction_field, scanned_text(line_)), 1);
             resolve_targets(load.target, TargetUse::kLoad);
             for (const NodeTarget& target : targets_) {
                 LoadTarget record{target, 0.0, 0.0};
@@ -469,16 +473,14 @@ class Interpreter {
         if (current_material_ == nullptr) return;
         const std::string* type = block.parameter("TYPE");
         const bool isotropic = type == nullptr || upper_case(*type) == "ISOTROPIC";
-        current_material_->isotropic = isotropic && block.line_count() > 0;
+        current_material_->isotropic = isotropic && first_fields(block);
         if (!current_material_->isotropic) return;
-        fields_.split(deck_.lines[block.first_line]);
         current_material_->modulus = parse_real(fields_[0]);
         current_material_->poisson_ratio = parse_real(fields_[1]);
     }
 
     void read_density(const Block& block) {
-        if (current_material_ == nullptr || block.line_count() == 0) return;
-        fields_.split(deck_.lines[block.first_line]);
+        if (current_material_ == nullptr || !first_fields(block)) return;
         current_material_->density = parse_real(fields_[0]);
     }
 
@@ -489,10 +491,7 @@ class Interpreter {
         const std::string* material = block.parameter("MATERIAL");
         section.elset = elset != nullptr ? *elset : std::string();
         section.material = material != nullptr ? *material : std::string();
-        if (block.line_count() > 0) {
-            fields_.split(deck_.lines[block.first_line]);
-            if (!fields_[0].empty()) section.thickness = parse_real(fields_[0]);
-        }
+        if (first_fields(block) && !fields_[0].empty()) section.thickness = parse_real(fields_[0]);
         model_.sections.push_back(std::move(section));
     }
 
@@ -506,7 +505,8 @@ class Interpreter {
     std::unordered_map<std::string, int> type_index_;  // into model_.element_types
     std::unordered_map<std::string, int> key_index_;   // into model_.material_keys
     std::int64_t set_members_ = 0;
-    Fields fields_;                           // of the data line in hand
+    std::string_view line_;                   // the data line in hand
+    Fields fields_;                           // its fields
     std::vector<NodeTarget> targets_;         // of the *BOUNDARY or *CLOAD line in hand
     std::unordered_set<std::uint64_t> seen_;  // targets of the set in hand
 };

@@ -18,10 +18,15 @@ std::vector<std::string> describe(const Deck& deck) {
         std::string text = block.keyword + "[";
         for (const Parameter& p : block.parameters) text += p.name + "=" + p.value + ",";
         text += "]{";
-        for (std::size_t i = block.first_line; i < block.end_line; ++i) {
-            for (char c : deck.lines[i]) text += c == '\n' ? '/' : c;
+        DataLines lines(block);
+        std::string_view line;
+        std::size_t count = 0;
+        while (lines.next(line)) {
+            for (char c : line) text += c == '\n' ? '/' : c;
             text += "|";
+            ++count;
         }
+        EXPECT_EQ(count, block.line_count) << text;
         blocks.push_back(text + "}");
     }
     return blocks;

@@ -20,7 +20,7 @@ struct PlacedMesh {
     const Mesh* mesh = nullptr;
     int part = -1;                         // -1 for the deck's own mesh
     const Placement* placement = nullptr;  // nullptr: as it is
-    int first_node = 0;                    // output index of its first node
+    std::size_t first_node = 0;            // output index of its first node
 };
 
 class Assembler {
@@ -57,15 +57,15 @@ class Assembler {
     void place_meshes() {
         if (!deck_.has_parts) {
             placed_.push_back({&deck_.deck_mesh, -1, nullptr, 0});
-            deck_first_node_ = 0;
+            deck_placed_ = true;
             return;
         }
-        int first_node = 0;
+        std::size_t first_node = 0;
         for (const Instance& instance : deck_.instances) {
             const Mesh& mesh = deck_.parts[static_cast<std::size_t>(instance.part)].mesh;
             instance_first_node_.push_back(first_node);
             placed_.push_back({&mesh, instance.part, &instance.placement, first_node});
-            first_node += static_cast<int>(mesh.node_xy.size());
+            first_node += mesh.node_xy.size();
         }
     }
 
@@ -76,7 +76,7 @@ class Assembler {
 
     // In the order in which the types first appear in the deck.
     void report_skipped_types() {
-        std::vector<int> skipped(deck_.element_types.size(), 0);
+        std::vector<long long> skipped(deck_.element_types.size(), 0);
         for (const PlacedMesh& placed : placed_)
             for (const auto& [type, count] : placed.mesh->skipped_types)
                 skipped[static_cast<std::size_t>(type)] += count;
@@ -144,7 +144,7 @@ class Assembler {
                         throw TranslationError(messages::element_uses_undefined_node(
                                                    stored.number, stored.nodes[slot]),
                                                1);
-                    element.nodes[slot] = placed.first_node + node;
+                    element.nodes[slot] = static_cast<int>(placed.first_node) + node;
                 }
                 model_.elements.push_back(element);
                 if (full_) element_types_.push_back(stored.type);
@@ -249,10 +249,9 @@ class Assembler {
     // Output node index of a node of the deck's own mesh or of an instance; -1 when that mesh
     // is not translated.
     int output_node(const NodeTarget& target) const {
-        const int first = target.instance == kOwnMesh
-                              ? deck_first_node_
-                              : instance_first_node_[static_cast<std::size_t>(target.instance)];
-        return first < 0 ? -1 : first + target.node;
+        if (target.instance == kOwnMesh) return deck_placed_ ? target.node : -1;
+        const std::size_t first = instance_first_node_[static_cast<std::size_t>(target.instance)];
+        return static_cast<int>(first) + target.node;
     }
 
     void place_conditions() {
@@ -283,11 +282,11 @@ class Assembler {
     const bool full_;
     std::ostream& diagnostics_;
     std::vector<PlacedMesh> placed_;
-    std::vector<int> instance_first_node_;  // by instance index
-    int deck_first_node_ = -1;              // -1: the deck's own mesh is not translated
-    std::size_t element_count_ = 0;         // elements of all placed meshes
-    std::vector<int> element_types_;        // -full: type of every output element
-    std::vector<int> material_of_key_;      // default: material line of every element-set key
+    std::vector<std::size_t> instance_first_node_;  // by instance index
+    bool deck_placed_ = false;                      // the deck's own mesh is translated
+    std::size_t element_count_ = 0;                 // elements of all placed meshes
+    std::vector<int> element_types_;                // -full: type of every output element
+    std::vector<int> material_of_key_;  // default: material line of every element-set key
     std::unordered_map<int, std::vector<int>> sections_by_part_;  // -full, by part (-1: deck)
     LegacyModel model_;
 };

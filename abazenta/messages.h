@@ -77,7 +77,7 @@ inline std::string lines_not_translated(int count, std::string_view keyword) {
     return std::to_string(count) + " *" + std::string(keyword) + " lines not translated\n";
 }
 // "Element type %s is not a plane element: %d elements skipped\n"
-inline std::string not_a_plane_element(std::string_view type, int count) {
+inline std::string not_a_plane_element(std::string_view type, long long count) {
     return "Element type " + std::string(type) +
            " is not a plane element: " + std::to_string(count) + " elements skipped\n";
 }

@@ -29,28 +29,23 @@ class InputText {
     std::string_view view() const { return {bytes_.get(), size_}; }
 
     // False when reading failed before the end of the stream. A stream that can tell its size
-    // (a file, or standard input redirected from one) is read at once; another (a pipe) in
-    // pieces into a buffer that doubles.
+    // (a file, or standard input redirected from one) is read in one piece of that size once a
+    // first piece shows that it holds more; another (a pipe) into a buffer that doubles.
     bool read(std::istream& in) {
-        std::size_t capacity = kFirstCapacity;
+        std::size_t told = 0;  // the size the stream tells, plus one; 0 when it tells none
         const std::streampos start = in.tellg();
         if (start != std::streampos(-1) && in.seekg(0, std::ios::end)) {
             const std::streamoff size = in.tellg() - start;
-            if (in.seekg(start) && size >= 0) capacity = static_cast<std::size_t>(size) + 1;
+            if (in.seekg(start) && size >= 0) told = static_cast<std::size_t>(size) + 1;
         }
         in.clear(in.rdstate() & std::ios::badbit);
+        std::size_t capacity = kFirstCapacity;
         for (;;) {
-            if (!grow(capacity)) {
-                // A size that no memory can hold may be no size at all (a folder opened as a
-                // file tells one): then reading tells what the stream holds.
-                if (size_ > 0 || capacity <= kFirstCapacity) throw std::bad_alloc();
-                capacity = kFirstCapacity;
-                continue;
-            }
+            if (!grow(capacity)) throw std::bad_alloc();
             in.read(bytes_.get() + size_, static_cast<std::streamsize>(capacity - size_));
             size_ += static_cast<std::size_t>(in.gcount());
             if (size_ < capacity) break;
-            capacity *= 2;
+            capacity = told > capacity ? told : 2 * capacity;
         }
         return !in.bad();
     }

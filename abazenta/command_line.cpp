@@ -1,4 +1,4 @@
-// The command line of abazenta: "-h", "-in FILE", "-out FILE" and "-nogap".
+// The command line of abazenta: "-h", "-in FILE", "-out FILE", "-full" and "-nogap".
 #include "command_line.h"
 
 #include "error.h"
@@ -15,6 +15,7 @@ Options parse_arguments(const std::vector<std::string>& args) {
         if (takes_value && i + 1 == args.size()) throw TranslationError(messages::kUsage, 1);
         if (word == "-in") options.in_file_name = args[i + 1];
         if (word == "-out") options.out_file_name = args[i + 1];
+        if (word == "-full") options.full = true;
         if (word == "-nogap") options.no_gap = true;
     }
     return options;

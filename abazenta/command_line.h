@@ -1,4 +1,4 @@
-// The command line of abazenta: "-h", "-in FILE", "-out FILE" and "-nogap".
+// The command line of abazenta: "-h", "-in FILE", "-out FILE", "-full" and "-nogap".
 #pragma once
 
 #include <string>
@@ -9,6 +9,7 @@ namespace abazenta {
 struct Options {
     std::string in_file_name;   // empty: read standard input
     std::string out_file_name;  // empty: write standard output
+    bool full = false;          // translate materials, prescribed displacements, problem type
     bool no_gap = false;        // accepted; nothing depends on it
 };
 

@@ -1,86 +1,74 @@
-// Boundary conditions and concentrated loads: *BOUNDARY and *CLOAD data lines of the second
-// scan, and the merge of loads on the same node before they are written.
+// Boundary conditions and concentrated loads: the fields of *BOUNDARY and *CLOAD data lines,
+// and the merge of loads on the same node.
 #include "conditions.h"
 
 #include <cstdint>
 #include <unordered_map>
 
-#include "error.h"
-#include "fields.h"
-#include "messages.h"
-
 namespace abazenta {
 
 namespace {
 
-// The first three fields of a *BOUNDARY or *CLOAD line; missing later fields read as 0.
-struct NodeLine {
-    int node_number = 0;
-    std::string_view direction_field;
-    int direction = 0;
-    double value = 0.0;
+// The symbolic boundary types and the plane directions that each one fixes. ZSYMM fixes
+// nothing in the plane.
+struct SymbolicBoundary {
+    std::string_view name;
+    unsigned char directions;
+};
+constexpr SymbolicBoundary kSymbolicBoundaries[] = {
+    {"ENCASTRE", kFixedX | kFixedY},
+    {"PINNED", kFixedX | kFixedY},
+    {"ZASYMM", kFixedX | kFixedY},
+    {"XSYMM", kFixedX},
+    {"YASYMM", kFixedX},
+    {"YSYMM", kFixedY},
+    {"XASYMM", kFixedY},
+    {"ZSYMM", 0},
 };
 
-// Reads the node number; false when the line is to be ignored (with a warning on `warnings`
-// when its first field is a word, such as a node-set name, rather than an integer).
-bool read_node_line(std::string_view line, NodeLine& parsed, std::ostream& warnings) {
-    FieldCursor fields(line);
-    const std::string_view first = fields.next();
-    if (first.empty()) return false;
-    if (!parse_integer(first, parsed.node_number)) {
-        warnings << messages::node_set_ignored(first);
-        return false;
-    }
-    parsed.direction_field = fields.next();
-    if (!parse_integer(parsed.direction_field, parsed.direction)) parsed.direction = 0;
-    parsed.value = parse_real(fields.next());
-    return true;
+unsigned char symbolic_directions(std::string_view name) {
+    const std::string upper = upper_case(name);
+    for (const SymbolicBoundary& entry : kSymbolicBoundaries)
+        if (entry.name == upper) return entry.directions;
+    return 0;
 }
 
-unsigned char fixity_of_direction(int direction) {
-    switch (direction) {
-        case 1:
-            return kFixedX;
-        case 2:
-            return kFixedY;
-        default:
-            return 0;
-    }
+// The plane directions (1 is x, 2 is y) among first to last.
+unsigned char directions_between(int first, int last) {
+    unsigned char directions = 0;
+    if (first <= 1 && 1 <= last) directions |= kFixedX;
+    if (first <= 2 && 2 <= last) directions |= kFixedY;
+    return directions;
 }
 
 }  // namespace
 
-void read_boundary(AbaqusModel& model, std::string_view line, std::ostream& warnings) {
-    NodeLine parsed;
-    if (!read_node_line(line, parsed, warnings)) return;
-    if (parsed.value != 0.0) {
-        warnings << messages::kNonZeroDisplacement;
-        return;
+BoundaryLine parse_boundary(const Fields& fields) {
+    BoundaryLine line;
+    line.target = fields[0];
+    int first = 0;
+    if (!parse_integer(fields[1], first)) {
+        line.directions = symbolic_directions(fields[1]);
+        return line;
     }
-    const int index = model.node_map.find(parsed.node_number);
-    if (index < 0) {
-        warnings << messages::boundary_on_undefined_node(parsed.node_number);
-        return;
+    int last = first;
+    const std::string_view third = fields[2];
+    if (third.empty() || parse_integer(third, last)) {
+        line.value = parse_real(fields[3]);
+    } else {
+        line.value = parse_real(third);
     }
-    model.fixity[index] |= fixity_of_direction(parsed.direction);
+    line.directions = directions_between(first, last);
+    return line;
 }
 
-void read_cload(AbaqusModel& model, std::string_view line, std::ostream& warnings) {
-    NodeLine parsed;
-    if (!read_node_line(line, parsed, warnings)) return;
-    if (parsed.direction != 1 && parsed.direction != 2)
-        throw TranslationError(messages::unrecognized_direction(parsed.direction_field, line), 1);
-    const int index = model.node_map.find(parsed.node_number);
-    if (index < 0) {
-        warnings << messages::load_on_undefined_node(parsed.node_number);
-        return;
-    }
-    LoadRecord record;
-    record.node = index;
-    record.load_case = model.load_case;
-    (parsed.direction == 1 ? record.fx : record.fy) = parsed.value;
-    model.loads.push_back(record);
-    ++model.num_loads;
+CloadLine parse_cload(const Fields& fields) {
+    CloadLine line;
+    line.target = fields[0];
+    line.direction_field = fields[1];
+    if (!parse_integer(line.direction_field, line.direction)) line.direction = 0;
+    line.value = parse_real(fields[2]);
+    return line;
 }
 
 std::vector<LoadRecord> merge_loads(const std::vector<LoadRecord>& loads) {

@@ -1,23 +1,37 @@
-// Boundary conditions and concentrated loads: *BOUNDARY and *CLOAD data lines of the second
-// scan, and the merge of loads on the same node before they are written.
+// Boundary conditions and concentrated loads: the fields of *BOUNDARY and *CLOAD data lines,
+// and the merge of loads on the same node before they are written.
 #pragma once
 
-#include <ostream>
 #include <string_view>
 #include <vector>
 
-#include "model.h"
+#include "fields.h"
+#include "legacy_model.h"
 
 namespace abazenta {
 
-// A *BOUNDARY data line: node number, direction, value. Only a value of 0 in direction 1 or 2
-// on a defined node fixes anything; other lines are ignored, some with a warning on
-// `warnings`.
-void read_boundary(AbaqusModel& model, std::string_view line, std::ostream& warnings);
+// What a *BOUNDARY data line says.
+struct BoundaryLine {
+    std::string_view target;       // node number, set name, "Inst.Name" or "Inst.12"
+    unsigned char directions = 0;  // kFixedX | kFixedY: the plane directions constrained
+    double value = 0.0;            // the prescribed displacement; 0 when missing
+};
 
-// A *CLOAD data line: node number, direction (1 or 2), value. A line on an undefined node is
-// ignored with a warning. Throws TranslationError for any other direction.
-void read_cload(AbaqusModel& model, std::string_view line, std::ostream& warnings);
+// Reads node or set, first direction, last direction, value; a missing or empty last direction
+// means the first alone. A third field that is not an integer is the value ("node, direction,
+// value"). A symbolic type (ENCASTRE, XSYMM, ...) in place of the first direction names the
+// directions itself.
+BoundaryLine parse_boundary(const Fields& fields);
+
+// What a *CLOAD data line says.
+struct CloadLine {
+    std::string_view target;           // as for *BOUNDARY
+    std::string_view direction_field;  // as written
+    int direction = 0;                 // 0 when the field is not an integer
+    double value = 0.0;
+};
+
+CloadLine parse_cload(const Fields& fields);
 
 // Loads with the same node and load case summed into the first of them, in list order.
 std::vector<LoadRecord> merge_loads(const std::vector<LoadRecord>& loads);

@@ -1,9 +1,11 @@
-// Fields of a normalised data line: splitting at white space and reading integers and reals.
+// Fields of a data line and reading integers and reals from them.
 #include "fields.h"
 
+#include <cctype>
+#include <charconv>
 #include <climits>
 #include <cstdlib>
-#include <string>
+#include <cstring>
 
 namespace abazenta {
 
@@ -42,23 +44,59 @@ std::size_t real_prefix_length(std::string_view text) {
     return pos;
 }
 
+// strtod on a copy that ends where the number does: it gives the value that overflows to
+// infinity or underflows towards 0, where from_chars gives none.
+double strtod_of(std::string_view number) {
+    return std::strtod(std::string(number).c_str(), nullptr);
+}
+
 }  // namespace
 
 bool is_field_separator(char c) {
     return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\v' || c == '\f';
 }
 
-std::string_view FieldCursor::next() {
-    std::size_t start = 0;
-    while (start < rest_.size() && is_field_separator(rest_[start])) ++start;
-    std::size_t end = start;
-    while (end < rest_.size() && !is_field_separator(rest_[end])) ++end;
-    std::string_view field = rest_.substr(start, end - start);
-    rest_.remove_prefix(end);
-    return field;
+std::string_view trim(std::string_view text) {
+    std::size_t begin = 0;
+    std::size_t end = text.size();
+    while (begin < end && is_field_separator(text[begin])) ++begin;
+    while (end > begin && is_field_separator(text[end - 1])) --end;
+    return text.substr(begin, end - begin);
 }
 
-bool parse_integer_prefix(std::string_view text, int& value) {
+std::string upper_case(std::string_view text) {
+    std::string result(text);
+    for (char& c : result) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    return result;
+}
+
+void Fields::split(std::string_view line) {
+    fields_.clear();
+    if (std::memchr(line.data(), ',', line.size()) != nullptr) {
+        std::size_t start = 0;
+        for (;;) {
+            const std::size_t comma = line.find(',', start);
+            fields_.push_back(trim(line.substr(start, comma - start)));
+            if (comma == std::string_view::npos) return;
+            start = comma + 1;
+        }
+    }
+    std::size_t pos = 0;
+    for (;;) {
+        while (pos < line.size() && is_field_separator(line[pos])) ++pos;
+        if (pos == line.size()) return;
+        const std::size_t start = pos;
+        while (pos < line.size() && !is_field_separator(line[pos])) ++pos;
+        fields_.push_back(line.substr(start, pos - start));
+    }
+}
+
+namespace {
+
+// Reads an optional sign and the digits after it up to `end` (or the first other character
+// when `whole` is false). False when there is no digit, a character other than a digit
+// stands before `end` with `whole`, or the number is outside the range of int.
+bool parse_digits(std::string_view text, bool whole, int& value) {
     std::size_t pos = 0;
     bool negative = false;
     if (pos < text.size() && (text[pos] == '+' || text[pos] == '-')) {
@@ -72,27 +110,31 @@ bool parse_integer_prefix(std::string_view text, int& value) {
         magnitude = magnitude * 10 + (text[pos] - '0');
         if (magnitude > limit) return false;
     }
+    if (whole && pos != text.size()) return false;
     value = static_cast<int>(negative ? -magnitude : magnitude);
     return true;
 }
 
+}  // namespace
+
+bool parse_integer_prefix(std::string_view text, int& value) {
+    return parse_digits(text, false, value);
+}
+
 bool parse_integer(std::string_view field, int& value) {
-    std::size_t pos = (!field.empty() && (field[0] == '+' || field[0] == '-')) ? 1 : 0;
-    if (pos >= field.size() || digits_at(field, pos) != field.size() - pos) return false;
-    return parse_integer_prefix(field, value);
+    return parse_digits(field, true, value);
 }
 
 double parse_real(std::string_view field) {
     const std::size_t length = real_prefix_length(field);
     if (length == 0) return 0.0;
-    // strtod needs a terminated copy; the prefix is already known to be a decimal number.
-    char small[64];
-    if (length < sizeof small) {
-        field.copy(small, length);
-        small[length] = '\0';
-        return std::strtod(small, nullptr);
-    }
-    return std::strtod(std::string(field.substr(0, length)).c_str(), nullptr);
+    // from_chars takes no plus sign; the prefix is known to be a decimal number.
+    const bool plus = field[0] == '+';
+    const char* first = field.data() + (plus ? 1 : 0);
+    double value = 0.0;
+    const auto result = std::from_chars(first, field.data() + length, value);
+    if (result.ec == std::errc::result_out_of_range) return strtod_of(field.substr(0, length));
+    return value;
 }
 
 }  // namespace abazenta

@@ -1,8 +1,10 @@
-// Fields of a normalised data line: splitting at white space and reading integers and reals.
+// Fields of a data line and reading integers and reals from them.
 #pragma once
 
 #include <cstddef>
+#include <string>
 #include <string_view>
+#include <vector>
 
 namespace abazenta {
 
@@ -10,15 +12,31 @@ namespace abazenta {
 // return, line feed, vertical tab and form feed.
 bool is_field_separator(char c);
 
-// Walks the white-space separated fields of one line, left to right.
-class FieldCursor {
+// The text without the separators at either end.
+std::string_view trim(std::string_view text);
+
+// The text in upper case (names of keywords, parameters, types and sets are compared so).
+std::string upper_case(std::string_view text);
+
+// The fields of one data line. A line that holds a comma is split at its commas, each field
+// without the blanks around it, so that an empty field counts ("1,2,,0.5" has four fields and a
+// line ending with a comma has an empty last field); a line without commas is split at blanks
+// and tabs. Line ends, including those inside a continued line, are blanks.
+class Fields {
   public:
-    explicit FieldCursor(std::string_view line) : rest_(line) {}
-    // The next field, or an empty view when the line holds no further field.
-    std::string_view next();
+    Fields() = default;
+    explicit Fields(std::string_view line) { split(line); }
+
+    // Replaces the fields with those of `line`; the views point into it.
+    void split(std::string_view line);
+    std::size_t size() const { return fields_.size(); }
+    // The field at `index`, or an empty view past the last field.
+    std::string_view operator[](std::size_t index) const {
+        return index < fields_.size() ? fields_[index] : std::string_view();
+    }
 
   private:
-    std::string_view rest_;
+    std::vector<std::string_view> fields_;
 };
 
 // A whole field that is an optional sign and decimal digits, within the range of int.

@@ -1,20 +1,17 @@
-// Node and element translation: *NODE data lines, *ELEMENT keyword lines and *ELEMENT data
-// lines of the second scan, stored into the model.
+// Node and element translation: *NODE and *ELEMENT data lines stored into a mesh.
 #include "mesh_reader.h"
 
-#include <algorithm>
 #include <array>
 
 #include "error.h"
-#include "fields.h"
 #include "messages.h"
 
 namespace abazenta {
 
 namespace {
 
-// The set number stands after "ELSET=SET": the first nine characters of the word are skipped.
-constexpr std::size_t kSetNumberOffset = 9;
+// The set number stands after three characters: SET12, MAT12.
+constexpr std::size_t kSetNumberOffset = 3;
 
 // An 8-node quadrilateral (c1 c2 c3 c4 m12 m23 m34 m41) with two equal neighbouring corners is
 // a collapsed 6-node triangle. Tests in this order, the first equal pair winning; `keep` lists
@@ -42,80 +39,52 @@ int collapse_quadrilateral(std::array<int, kMaxElementNodes>& nodes) {
     return 8;
 }
 
-// Grows a table indexed by dense index so that `index` is a valid position.
-template <typename Table>
-void make_room(Table& table, int index) {
-    if (static_cast<std::size_t>(index) >= table.size()) table.resize(index + 1);
-}
-
 }  // namespace
 
-void read_node(AbaqusModel& model, std::string_view line) {
-    FieldCursor fields(line);
+bool read_node(Mesh& mesh, const Fields& fields) {
     int number = 0;
-    if (!parse_integer(fields.next(), number)) return;
-    NodeXY xy;
-    xy.x = parse_real(fields.next());
-    xy.y = parse_real(fields.next());
-
-    int index = model.node_map.find(number);
+    if (!parse_integer(fields[0], number)) return false;
+    const NodeXY xy{parse_real(fields[1]), parse_real(fields[2])};
+    int index = mesh.node_map.find(number);
     if (index < 0) {
-        if (model.num_nodes >= MAX_NODES) throw TranslationError(messages::kTooManyNodes, 1);
-        index = model.node_map.find_or_add(number);
-        ++model.num_nodes;
-        make_room(model.node_xy, index);
-        make_room(model.fixity, index);
+        if (mesh.node_map.count() >= MAX_NODES) throw TranslationError(messages::kTooManyNodes, 1);
+        index = mesh.node_map.find_or_add(number);
+        mesh.node_xy.push_back(xy);
+        return true;
     }
-    model.node_xy[index] = xy;
+    mesh.node_xy[static_cast<std::size_t>(index)] = xy;
+    return true;
 }
 
-int element_set_number(std::string_view keyword_line) {
-    FieldCursor words(keyword_line);
-    words.next();  // the keyword
-    words.next();  // the type parameter, not used
-    const std::string_view elset = words.next();
+std::string material_key_of(const std::string* elset) {
+    if (elset == nullptr) return "";
     int number = 0;
-    if (elset.size() <= kSetNumberOffset) return 0;
-    if (!parse_integer_prefix(elset.substr(kSetNumberOffset), number)) return 0;
-    return number;
+    if (elset->size() > kSetNumberOffset &&
+        parse_integer_prefix(std::string_view(*elset).substr(kSetNumberOffset), number))
+        return "#" + std::to_string(number);
+    return "=" + upper_case(*elset);
 }
 
-void read_element_header(AbaqusModel& model, std::string_view keyword_line) {
-    const int set_number = element_set_number(keyword_line);
-    int index = model.element_set_map.find(set_number);
-    if (index < 0) {
-        index = model.element_set_map.find_or_add(set_number);
-        ++model.num_materials;
-        make_room(model.materials, index);
-        model.materials[index] = MaterialRow{};
-    }
-    model.current_material = index;
-}
+bool read_element(Mesh& mesh, const Fields& fields, int material_key, int type) {
+    StoredElement element;
+    if (!parse_integer(fields[0], element.number)) return false;
+    while (element.node_count < kMaxElementNodes &&
+           parse_integer(fields[static_cast<std::size_t>(element.node_count) + 1],
+                         element.nodes[static_cast<std::size_t>(element.node_count)]))
+        ++element.node_count;
+    if (element.node_count == 8) element.node_count = collapse_quadrilateral(element.nodes);
+    element.material_key = material_key;
+    element.type = type;
 
-void read_element(AbaqusModel& model, std::string_view line) {
-    FieldCursor fields(line);
-    int number = 0;
-    if (!parse_integer(fields.next(), number)) return;
-    std::array<int, kMaxElementNodes> nodes{};
-    int node_count = 0;
-    while (node_count < kMaxElementNodes && parse_integer(fields.next(), nodes[node_count]))
-        ++node_count;
-    if (node_count == 8) node_count = collapse_quadrilateral(nodes);
-
-    int index = model.element_map.find(number);
-    if (index < 0) {
-        if (model.num_elements >= MAX_ELEM) throw TranslationError(messages::kTooManyElements, 1);
-        index = model.element_map.find_or_add(number);
-        ++model.num_elements;
-        make_room(model.elem_node_count, index);
-        make_room(model.elem_nodes, index);
-        make_room(model.elem_material, index);
-        make_room(model.elem_number, index);
+    const int index = mesh.element_map.find(element.number);
+    if (index >= 0) {
+        mesh.elements[static_cast<std::size_t>(index)] = element;
+        return true;
     }
-    model.elem_nodes[index] = nodes;
-    model.elem_node_count[index] = node_count;
-    model.elem_material[index] = model.current_material;
-    model.elem_number[index] = number;
+    if (mesh.element_map.count() >= MAX_ELEM) throw TranslationError(messages::kTooManyElements, 1);
+    mesh.element_map.find_or_add(element.number);
+    mesh.elements.push_back(element);
+    return true;
 }
 
 }  // namespace abazenta

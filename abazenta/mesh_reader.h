@@ -1,28 +1,30 @@
-// Node and element translation: *NODE data lines, *ELEMENT keyword lines and *ELEMENT data
-// lines of the second scan, stored into the model.
+// Node and element translation: *NODE and *ELEMENT data lines stored into a mesh, and the
+// material key of an element set.
 #pragma once
 
+#include <string>
 #include <string_view>
 
-#include "model.h"
+#include "deck_model.h"
+#include "fields.h"
 
 namespace abazenta {
 
-// A *NODE data line: node number, x, y (a z coordinate is ignored). A line whose first field is
-// not an integer is ignored; a node number given again gets the later coordinates.
+// A *NODE data line: node number, x, y (a z coordinate is ignored). False for a line whose first
+// field is not an integer, which is ignored; a number given again gets the later coordinates.
 // Throws TranslationError when a new node would exceed MAX_NODES.
-void read_node(AbaqusModel& model, std::string_view line);
+bool read_node(Mesh& mesh, const Fields& fields);
 
-// The element-set number of a normalised *ELEMENT keyword line: the integer that begins at the
-// tenth character of its third word (ELSET=SET12 gives 12); 0 when there is none.
-int element_set_number(std::string_view keyword_line);
+// The material key of the ELSET= name of an *ELEMENT line (nullptr: none). A name that from its
+// fourth character on begins with an integer has that number as its key (SET12 and MAT12 give
+// 12, SET-3 gives -3), so that such sets share a material; any other name is its own key, in
+// any case; all elements without ELSET share one key.
+std::string material_key_of(const std::string* elset);
 
-// A *ELEMENT keyword line: selects (adding it when new) the material of its element set.
-void read_element_header(AbaqusModel& model, std::string_view keyword_line);
-
-// A *ELEMENT data line: element number and up to eight node numbers. A line whose first field
-// is not an integer is ignored; an element number given again is replaced by the later line.
-// Throws TranslationError when a new element would exceed MAX_ELEM.
-void read_element(AbaqusModel& model, std::string_view line);
+// A *ELEMENT data line: element number and up to eight node numbers, given `material_key` and
+// `type`. False for a line whose first field is not an integer, which is ignored; an element
+// number given again is replaced by the later line. Throws TranslationError when a new element
+// would exceed MAX_ELEM.
+bool read_element(Mesh& mesh, const Fields& fields, int material_key, int type);
 
 }  // namespace abazenta

@@ -41,9 +41,9 @@ inline std::string not_found(std::string_view name) {
 inline std::string not_written(std::string_view name) {
     return std::string(name) + " could not be written\n";
 }
-// "Node set %s not supported, line ignored\n"
-inline std::string node_set_ignored(std::string_view word) {
-    return "Node set " + std::string(word) + " not supported, line ignored\n";
+// "Node set %s is not defined, line ignored\n"
+inline std::string node_set_not_defined(std::string_view name) {
+    return "Node set " + std::string(name) + " is not defined, line ignored\n";
 }
 // "Boundary condition on undefined node %d ignored\n"
 inline std::string boundary_on_undefined_node(int number) {
@@ -62,6 +62,72 @@ inline std::string unrecognized_direction(std::string_view field, std::string_vi
 inline std::string skipping_element(int dense_index, int node_count) {
     return "Skipping element " + std::to_string(dense_index) + " " + std::to_string(node_count) +
            "\n";
+}
+
+// "Included file %s could not be read\n"
+inline std::string included_file_unreadable(std::string_view name) {
+    return "Included file " + std::string(name) + " could not be read\n";
+}
+// "Included file %s includes itself\n": the file is already open further up the include chain.
+inline std::string included_file_includes_itself(std::string_view name) {
+    return "Included file " + std::string(name) + " includes itself\n";
+}
+// "%d *%s lines not translated\n"
+inline std::string lines_not_translated(int count, std::string_view keyword) {
+    return std::to_string(count) + " *" + std::string(keyword) + " lines not translated\n";
+}
+// "Element type %s is not a plane element: %d elements skipped\n"
+inline std::string not_a_plane_element(std::string_view type, long long count) {
+    return "Element type " + std::string(type) +
+           " is not a plane element: " + std::to_string(count) + " elements skipped\n";
+}
+// "The model is three-dimensional (element type %s); only plane models are translated\n"
+inline std::string three_dimensional(std::string_view type) {
+    return "The model is three-dimensional (element type " + std::string(type) +
+           "); only plane models are translated\n";
+}
+// "Element %d uses undefined node %d\n"
+inline std::string element_uses_undefined_node(int element, int node) {
+    return "Element " + std::to_string(element) + " uses undefined node " + std::to_string(node) +
+           "\n";
+}
+// "Instance %s is rotated out of the plane\n"
+inline std::string rotated_out_of_plane(std::string_view instance) {
+    return "Instance " + std::string(instance) + " is rotated out of the plane\n";
+}
+// "Part %s of instance %s is not defined\n"
+inline std::string part_not_defined(std::string_view part, std::string_view instance) {
+    return "Part " + std::string(part) + " of instance " + std::string(instance) +
+           " is not defined\n";
+}
+// "Set %s is not defined, left out of set %s\n"
+inline std::string set_left_out(std::string_view name, std::string_view set) {
+    return "Set " + std::string(name) + " is not defined, left out of set " + std::string(set) +
+           "\n";
+}
+// "Instance %s is not defined, left out of set %s\n"
+inline std::string instance_left_out(std::string_view name, std::string_view set) {
+    return "Instance " + std::string(name) + " is not defined, left out of set " +
+           std::string(set) + "\n";
+}
+// "Sets list more than %d numbers; the model is too large for the translator\n"
+inline std::string too_many_set_members(int limit) {
+    return "Sets list more than " + std::to_string(limit) +
+           " numbers; the model is too large for the translator\n";
+}
+// "Material %s: no isotropic elasticity, the fixed values are used\n"
+inline std::string no_isotropic_elasticity(std::string_view material) {
+    return "Material " + std::string(material) +
+           ": no isotropic elasticity, the fixed values are used\n";
+}
+// "%d elements have no section\n"
+inline std::string elements_without_section(int count) {
+    return std::to_string(count) + " elements have no section\n";
+}
+// "Element types %s and %s need different problem types\n"
+inline std::string different_problem_types(std::string_view first, std::string_view second) {
+    return "Element types " + std::string(first) + " and " + std::string(second) +
+           " need different problem types\n";
 }
 
 }  // namespace abazenta::messages

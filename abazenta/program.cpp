@@ -2,11 +2,16 @@
 // it, and write the legacy file on standard output or into the "-out" file.
 #include "program.h"
 
+#include <cstdlib>
 #include <fstream>
+#include <memory>
+#include <new>
 #include <sstream>
+#include <string_view>
 
 #include "command_line.h"
 #include "error.h"
+#include "include_files.h"
 #include "messages.h"
 #include "output_file.h"
 #include "translator.h"
@@ -16,25 +21,64 @@ namespace abazenta {
 
 namespace {
 
-// The whole stream as bytes; false when reading failed before its end.
-bool read_all(std::istream& in, std::string& text) {
-    char chunk[1 << 16];
-    while (in.read(chunk, sizeof chunk) || in.gcount() > 0)
-        text.append(chunk, static_cast<std::size_t>(in.gcount()));
-    return !in.bad();
-}
+// The whole input in one piece. The memory is taken with malloc and grown with realloc, which
+// for large blocks moves pages instead of copying them, and is never filled before the input
+// overwrites it.
+class InputText {
+  public:
+    std::string_view view() const { return {bytes_.get(), size_}; }
 
-// The input is read whole, so that the second scan can start again from its first line even
-// when it comes from a pipe.
-std::string read_input(const Options& options, std::istream& standard_input) {
-    std::string text;
+    // False when reading failed before the end of the stream. A stream that can tell its size
+    // (a file, or standard input redirected from one) is read in one piece of that size once a
+    // first piece shows that it holds more; another (a pipe) into a buffer that doubles.
+    bool read(std::istream& in) {
+        std::size_t told = 0;  // the size the stream tells, plus one; 0 when it tells none
+        const std::streampos start = in.tellg();
+        if (start != std::streampos(-1) && in.seekg(0, std::ios::end)) {
+            const std::streamoff size = in.tellg() - start;
+            if (in.seekg(start) && size >= 0) told = static_cast<std::size_t>(size) + 1;
+        }
+        in.clear(in.rdstate() & std::ios::badbit);
+        std::size_t capacity = kFirstCapacity;
+        for (;;) {
+            if (!grow(capacity)) throw std::bad_alloc();
+            in.read(bytes_.get() + size_, static_cast<std::streamsize>(capacity - size_));
+            size_ += static_cast<std::size_t>(in.gcount());
+            if (size_ < capacity) break;
+            capacity = told > capacity ? told : 2 * capacity;
+        }
+        return !in.bad();
+    }
+
+  private:
+    static constexpr std::size_t kFirstCapacity = std::size_t{1} << 20;
+
+    struct Free {
+        void operator()(char* bytes) const { std::free(bytes); }
+    };
+
+    bool grow(std::size_t capacity) {
+        char* bytes = static_cast<char*>(std::realloc(bytes_.get(), capacity));
+        if (bytes == nullptr) return false;
+        bytes_.release();
+        bytes_.reset(bytes);
+        return true;
+    }
+
+    std::unique_ptr<char, Free> bytes_;
+    std::size_t size_ = 0;
+};
+
+// The input is read whole, so that both scans can read it even when it comes from a pipe.
+InputText read_input(const Options& options, std::istream& standard_input) {
+    InputText text;
     if (options.in_file_name.empty()) {
-        if (!read_all(standard_input, text))
+        if (!text.read(standard_input))
             throw TranslationError(messages::kStandardInputUnreadable, 1);
         return text;
     }
     std::ifstream file(options.in_file_name, std::ios::binary);
-    if (!file || !read_all(file, text))
+    if (!file || !text.read(file))
         throw TranslationError(messages::not_found(options.in_file_name), 1);
     return text;
 }
@@ -45,8 +89,17 @@ void run_program(const std::vector<std::string>& args, std::istream& standard_in
                  std::ostream& standard_output, std::ostream& diagnostics) {
     const Options options = parse_arguments(args);
     diagnostics << messages::kFirstScan;
-    const std::string input = read_input(options, standard_input);
-    const AbaqusModel model = scan_model(input, diagnostics);
+    const InputText input = read_input(options, standard_input);
+    DeckSource source;
+    source.text = input.view();
+    source.load_include = load_included_file;
+    if (!options.in_file_name.empty()) {
+        source.folder = folder_of(options.in_file_name);
+        source.identity = identity_of(options.in_file_name);
+    }
+    TranslationOptions translation;
+    translation.full = options.full;
+    const LegacyModel model = scan_model(source, translation, diagnostics);
     if (!options.out_file_name.empty()) {
         // The file is composed first, so that the writer's warnings come out the same way
         // whether or not the file can then be written.

@@ -8,6 +8,7 @@
 
 #include "conditions.h"
 #include "messages.h"
+#include "number_format.h"
 
 namespace abazenta {
 
@@ -30,102 +31,157 @@ constexpr std::array<ElementLayout, 4> kLayouts = {{
     {8, 8, {0, 4, 1, 5, 2, 6, 3, 7}},                          // quadratic quadrilateral
 }};
 
+// Fixity codes of prescribed displacements.
+constexpr int kPrescribedX = 4;
+constexpr int kPrescribedY = 5;
+
 const ElementLayout* layout_for(int node_count) {
     for (const ElementLayout& layout : kLayouts)
         if (layout.node_count == node_count) return &layout;
     return nullptr;
 }
 
-// Lines are formatted into one reusable buffer and written in one call each.
+// Lines are composed in one buffer that goes to the stream in large pieces.
 class LineWriter {
   public:
-    explicit LineWriter(std::ostream& out) : out_(out) {}
+    explicit LineWriter(std::ostream& out) : out_(out) { text_.reserve(kFlushSize + 1024); }
+    ~LineWriter() { flush(); }
 
+    LineWriter& integer(int value, int width = 0) {
+        append_integer(text_, value, width);
+        return *this;
+    }
+    LineWriter& exponent(double value) {
+        append_exponent(text_, value);
+        return *this;
+    }
+    LineWriter& general(double value) {
+        append_general(text_, value);
+        return *this;
+    }
+    LineWriter& text(std::string_view words) {
+        text_.append(words);
+        return *this;
+    }
+    // Any other printf form, for the few lines that need one.
     template <typename... Args>
     LineWriter& format(const char* pattern, Args... args) {
         char field[128];
         const int length = std::snprintf(field, sizeof field, pattern, args...);
-        if (length >= static_cast<int>(sizeof field)) {
-            std::string wide(static_cast<std::size_t>(length) + 1, '\0');
-            std::snprintf(wide.data(), wide.size(), pattern, args...);
-            line_.append(wide.data(), static_cast<std::size_t>(length));
-        } else if (length > 0) {
-            line_.append(field, static_cast<std::size_t>(length));
-        }
-        return *this;
-    }
-    LineWriter& text(std::string_view words) {
-        line_.append(words);
+        if (length > 0) text_.append(field, static_cast<std::size_t>(length));
         return *this;
     }
     void end_line() {
-        line_.push_back('\n');
-        out_.write(line_.data(), static_cast<std::streamsize>(line_.size()));
-        line_.clear();
+        text_.push_back('\n');
+        if (text_.size() >= kFlushSize) flush();
     }
 
   private:
+    static constexpr std::size_t kFlushSize = 1 << 16;
+
+    void flush() {
+        out_.write(text_.data(), static_cast<std::streamsize>(text_.size()));
+        text_.clear();
+    }
+
     std::ostream& out_;
-    std::string line_;
+    std::string text_;
 };
 
-void write_materials(const AbaqusModel& model, LineWriter& lines) {
-    for (int i = 0; i < model.num_materials; ++i) {
-        const MaterialRow& row = model.materials[i];
-        lines
-            .format("%5d %9.2e %9.2e %9.2e %9.2e %9.2e", static_cast<int>(row.type_code),
-                    row.elastic_modulus, row.poisson_ratio, 1.0, 1.0, row.last_column)
-            .end_line();
+void write_materials(const LegacyModel& model, LineWriter& lines) {
+    for (const MaterialLine& m : model.materials) {
+        if (model.full_materials) {
+            lines.integer(1, 5).text(" ").exponent(m.modulus).text(" ").exponent(m.poisson_ratio);
+            lines.text(" ").exponent(m.thickness).text(" ").exponent(m.toughness);
+            lines.text(" ").exponent(m.density).end_line();
+        } else {
+            lines
+                .format("%5d %9.2e %9.2e %9.2e %9.2e %9.2e", 1, m.modulus, m.poisson_ratio,
+                        m.thickness, m.toughness, m.density)
+                .end_line();
+        }
     }
 }
 
 // Element lines. Every node slot is a blank and the number four wide, so that no two numbers
 // touch whatever the node count.
-void write_elements(const AbaqusModel& model, LineWriter& lines, std::ostream& warnings) {
-    const int filler = model.num_nodes + 2;
+void write_elements(const LegacyModel& model, LineWriter& lines, std::ostream& warnings) {
+    const int filler = static_cast<int>(model.nodes.size()) + 2;
     int written = 0;
-    for (int i = 0; i < model.num_elements; ++i) {
-        const ElementLayout* layout = layout_for(model.elem_node_count[i]);
+    for (std::size_t i = 0; i < model.elements.size(); ++i) {
+        const LegacyElement& element = model.elements[i];
+        const ElementLayout* layout = layout_for(element.node_count);
         if (layout == nullptr) {
-            warnings << messages::skipping_element(i, model.elem_node_count[i]);
+            warnings << messages::skipping_element(static_cast<int>(i), element.node_count);
             continue;
         }
         ++written;
-        lines.format("%5d %4d", written, model.elem_material[i] + 1);
+        lines.integer(written, 5).text(" ").integer(element.material + 1, 4);
         for (int s = 0; s < layout->slot_count; ++s) {
-            const int position = layout->slots[s];
+            const int position = layout->slots[static_cast<std::size_t>(s)];
             const int node = position == kFiller
                                  ? filler
-                                 : model.node_map.find(model.elem_nodes[i][position]) + 1;
-            lines.format(" %4d", node);
+                                 : element.nodes[static_cast<std::size_t>(position)] + 1;
+            lines.text(" ").integer(node, 4);
         }
         lines.end_line();
     }
 }
 
-void write_nodes(const AbaqusModel& model, LineWriter& lines) {
-    for (int i = 0; i < model.num_nodes; ++i)
-        lines.format("%5d %e %e", i + 1, model.node_xy[i].x, model.node_xy[i].y).end_line();
+void write_nodes(const LegacyModel& model, LineWriter& lines) {
+    for (std::size_t i = 0; i < model.nodes.size(); ++i) {
+        lines.integer(static_cast<int>(i) + 1, 5).text(" ").exponent(model.nodes[i].x);
+        lines.text(" ").exponent(model.nodes[i].y).end_line();
+    }
 }
 
-void write_fixities(const AbaqusModel& model, LineWriter& lines) {
-    int fixed = 0;
-    for (int i = 0; i < model.num_nodes; ++i)
-        if (model.fixity[i] != 0) ++fixed;
-    if (fixed == 0) return;
+// A node fixed at 0 in both directions has code 3; otherwise each fixed direction has its own
+// record: code 1 or 2 at 0, code 4 or 5 with a prescribed displacement.
+bool fixed_both_at_zero(const NodeFixity& fixity) {
+    return fixity.fixed == (kFixedX | kFixedY) && fixity.x_value == 0.0 && fixity.y_value == 0.0;
+}
+
+int fixity_records(const NodeFixity& fixity) {
+    if (fixed_both_at_zero(fixity)) return 1;
+    return ((fixity.fixed & kFixedX) != 0 ? 1 : 0) + ((fixity.fixed & kFixedY) != 0 ? 1 : 0);
+}
+
+void write_direction(LineWriter& lines, int node, int code, int prescribed_code, double value) {
+    lines.integer(node).text(" ");
+    if (value == 0.0)
+        lines.integer(code).text(" 0.0").end_line();
+    else
+        lines.integer(prescribed_code).text(" ").exponent(value).end_line();
+}
+
+void write_fixities(const LegacyModel& model, LineWriter& lines) {
+    int records = 0;
+    for (const NodeFixity& fixity : model.fixities) records += fixity_records(fixity);
+    if (records == 0) return;
     lines.text("AFIXITY").end_line();
-    lines.format("%d", fixed).end_line();
-    for (int i = 0; i < model.num_nodes; ++i)
-        if (model.fixity[i] != 0) lines.format("%d %d 0.0", i + 1, model.fixity[i]).end_line();
+    lines.integer(records).end_line();
+    for (const NodeFixity& fixity : model.fixities) {
+        const int node = fixity.node + 1;
+        if (fixed_both_at_zero(fixity)) {
+            lines.integer(node).text(" 3 0.0").end_line();
+            continue;
+        }
+        if ((fixity.fixed & kFixedX) != 0)
+            write_direction(lines, node, kFixedX, kPrescribedX, fixity.x_value);
+        if ((fixity.fixed & kFixedY) != 0)
+            write_direction(lines, node, kFixedY, kPrescribedY, fixity.y_value);
+    }
 }
 
-void write_loads(const AbaqusModel& model, LineWriter& lines) {
-    if (model.num_loads == 0) return;
+void write_loads(const LegacyModel& model, LineWriter& lines) {
+    if (model.loads.empty()) return;
     const std::vector<LoadRecord> merged = merge_loads(model.loads);
     lines.text("ALOADS").end_line();
-    lines.format("%d", static_cast<int>(merged.size())).end_line();
-    for (const LoadRecord& load : merged)
-        lines.format("%d %d %g %g", load.node + 1, load.load_case, load.fx, load.fy).end_line();
+    lines.integer(static_cast<int>(merged.size())).end_line();
+    for (const LoadRecord& load : merged) {
+        lines.integer(load.node + 1).text(" ").integer(load.load_case).text(" ");
+        lines.general(load.fx).text(" ").general(load.fy).end_line();
+    }
 }
 
 }  // namespace
@@ -134,20 +190,20 @@ bool is_writable_element(int node_count) {
     return layout_for(node_count) != nullptr;
 }
 
-int count_writable_elements(const AbaqusModel& model) {
+int count_writable_elements(const LegacyModel& model) {
     int count = 0;
-    for (int i = 0; i < model.num_elements; ++i)
-        if (is_writable_element(model.elem_node_count[i])) ++count;
+    for (const LegacyElement& element : model.elements)
+        if (is_writable_element(element.node_count)) ++count;
     return count;
 }
 
-void write_model(const AbaqusModel& model, std::ostream& out, std::ostream& warnings) {
+void write_model(const LegacyModel& model, std::ostream& out, std::ostream& warnings) {
     LineWriter lines(out);
     lines.text("zenta input file").end_line();
-    lines
-        .format("%d %d %d %d", model.num_nodes, count_writable_elements(model), model.num_materials,
-                model.problem_type)
-        .end_line();
+    lines.integer(static_cast<int>(model.nodes.size())).text(" ");
+    lines.integer(count_writable_elements(model)).text(" ");
+    lines.integer(static_cast<int>(model.materials.size())).text(" ");
+    lines.integer(model.problem_type).end_line();
     write_materials(model, lines);
     write_elements(model, lines, warnings);
     write_nodes(model, lines);

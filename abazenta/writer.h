@@ -3,7 +3,7 @@
 
 #include <ostream>
 
-#include "model.h"
+#include "legacy_model.h"
 
 namespace abazenta {
 
@@ -11,10 +11,10 @@ namespace abazenta {
 bool is_writable_element(int node_count);
 
 // How many elements write_model writes.
-int count_writable_elements(const AbaqusModel& model);
+int count_writable_elements(const LegacyModel& model);
 
 // Writes the whole model as a legacy input file on `out`; elements that cannot be written are
 // reported on `warnings`.
-void write_model(const AbaqusModel& model, std::ostream& out, std::ostream& warnings);
+void write_model(const LegacyModel& model, std::ostream& out, std::ostream& warnings);
 
 }  // namespace abazenta

@@ -21,6 +21,7 @@ TEST(ParseArguments, NoArgumentsReadStandardInputAndWriteStandardOutput) {
     EXPECT_EQ(options.in_file_name, "");
     EXPECT_EQ(options.out_file_name, "");
     EXPECT_FALSE(options.no_gap);
+    EXPECT_FALSE(options.full);
 }
 
 TEST(ParseArguments, TakesTheWordAfterInAndOutLaterOnesWinning) {
@@ -42,10 +43,12 @@ TEST(ParseArguments, ValueIsAlsoExaminedAsAnArgument) {
     EXPECT_TRUE(parse_arguments({"-out", "-nogap"}).no_gap);
 }
 
-TEST(ParseArguments, IgnoresOtherWordsAndAcceptsNogap) {
-    const Options options = parse_arguments({"model.inp", "-H", "-nogap", "--in", "-IN"});
+TEST(ParseArguments, IgnoresOtherWordsAndAcceptsNogapAndFull) {
+    const Options options = parse_arguments({"model.inp", "-H", "-nogap", "--in", "-IN", "-FULL"});
     EXPECT_EQ(options.in_file_name, "");
     EXPECT_TRUE(options.no_gap);
+    EXPECT_FALSE(options.full);
+    EXPECT_TRUE(parse_arguments({"-in", "-full"}).full);
 }
 
 TEST(ParseArguments, PrintsUsageForHelpAndForAMissingValue) {

@@ -1,128 +1,77 @@
-// Fixities from *BOUNDARY lines, loads from *CLOAD lines, and the merge of loads.
+// The fields of *BOUNDARY and *CLOAD lines, and the merge of loads.
 #include "conditions.h"
 
 #include <gtest/gtest.h>
 
-#include <sstream>
 #include <string>
 #include <vector>
-
-#include "error.h"
-#include "mesh_reader.h"
 
 namespace abazenta {
 namespace {
 
-// A model with nodes 5, 6 and 7 (dense indexes 0, 1, 2).
-AbaqusModel three_nodes() {
-    AbaqusModel model;
-    for (const char* line : {"5 0 0\n", "6 1 0\n", "7 0 1\n"}) read_node(model, line);
-    return model;
-}
-
-TEST(ReadBoundary, CombinesDirectionsIntoFixityCodes) {
-    AbaqusModel model = three_nodes();
-    std::ostringstream warnings;
-    read_boundary(model, "5  1  0.\n", warnings);
-    read_boundary(model, "5  2  0.\n", warnings);
-    read_boundary(model, "6  2  0\n", warnings);
-    read_boundary(model, "7  1\n", warnings);  // a missing value reads as 0
-    read_boundary(model, "7  1  0.\n", warnings);
-    EXPECT_EQ(model.fixity, (std::vector<unsigned char>{3, 2, 1}));
-    EXPECT_EQ(warnings.str(), "");
-}
-
-TEST(ReadBoundary, IgnoresOtherDirectionsSilentlyAndNonZeroValuesWithAWarning) {
-    AbaqusModel model = three_nodes();
-    std::ostringstream warnings;
-    read_boundary(model, "5  6  0.\n", warnings);
-    read_boundary(model, "5  0  0.\n", warnings);
-    read_boundary(model, "5  ENCASTRE\n", warnings);
-    EXPECT_EQ(warnings.str(), "");
-    read_boundary(model, "6  1  2\n", warnings);  // first and last direction: read as value 2
-    read_boundary(model, "6  2  -0.5\n", warnings);
-    EXPECT_EQ(model.fixity, (std::vector<unsigned char>{0, 0, 0}));
-    EXPECT_EQ(warnings.str(),
-              "cannot handle non zero displacements, ignoring"
-              "cannot handle non zero displacements, ignoring");
-}
-
-TEST(ReadBoundary, IgnoresUndefinedNodesNodeSetsAndEmptyLines) {
-    AbaqusModel model = three_nodes();
-    std::ostringstream warnings;
-    read_boundary(model, "99  1  0.\n", warnings);
-    read_boundary(model, "-5  2  0.\n", warnings);
-    read_boundary(model, "LEFT  1  0.\n", warnings);
-    read_boundary(model, "Bottom-Edge\r\n", warnings);
-    read_boundary(model, "\n", warnings);
-    read_boundary(model, " \t\r\n", warnings);
-    EXPECT_EQ(model.fixity, (std::vector<unsigned char>{0, 0, 0}));
-    EXPECT_EQ(warnings.str(),
-              "Boundary condition on undefined node 99 ignored\n"
-              "Boundary condition on undefined node -5 ignored\n"
-              "Node set LEFT not supported, line ignored\n"
-              "Node set Bottom-Edge not supported, line ignored\n");
-}
-
-TEST(ReadCload, StoresOneRecordPerLineWithItsComponent) {
-    AbaqusModel model = three_nodes();
-    std::ostringstream warnings;
-    read_cload(model, "7  1  10.\n", warnings);
-    read_cload(model, "5  2  -2.5e1\n", warnings);
-    read_cload(model, "7  2\n", warnings);  // a missing value reads as 0
-    ASSERT_EQ(model.num_loads, 3);
-    ASSERT_EQ(model.loads.size(), 3u);
-    EXPECT_EQ(model.loads[0].node, 2);
-    EXPECT_EQ(model.loads[0].load_case, 1);
-    EXPECT_EQ(model.loads[0].fx, 10.0);
-    EXPECT_EQ(model.loads[0].fy, 0.0);
-    EXPECT_EQ(model.loads[1].node, 0);
-    EXPECT_EQ(model.loads[1].fx, 0.0);
-    EXPECT_EQ(model.loads[1].fy, -25.0);
-    EXPECT_EQ(model.loads[2].fy, 0.0);
-    EXPECT_EQ(warnings.str(), "");
-}
-
-TEST(ReadCload, IgnoresUndefinedNodesNodeSetsAndEmptyLines) {
-    AbaqusModel model = three_nodes();
-    std::ostringstream warnings;
-    read_cload(model, "8  1  10.\n", warnings);
-    read_cload(model, "TIP  2  -1.\n", warnings);
-    read_cload(model, "\n", warnings);
-    read_cload(model, "9  2  1.\n", warnings);
-    EXPECT_EQ(model.num_loads, 0);
-    EXPECT_TRUE(model.loads.empty());
-    EXPECT_EQ(warnings.str(),
-              "Load on undefined node 8 ignored\n"
-              "Node set TIP not supported, line ignored\n"
-              "Load on undefined node 9 ignored\n");
-}
-
-TEST(ReadCload, StopsOnAnyDirectionButOneOrTwo) {
-    struct Case {
+// What a *BOUNDARY line says: node or set, first and last direction, value, in the forms that
+// ABAQUS writes and in the older "node, direction, value" form.
+TEST(ParseBoundary, ReadsDirectionsAndValueInEveryForm) {
+    constexpr unsigned char kX = kFixedX, kY = kFixedY, kXY = kFixedX | kFixedY;
+    const struct {
         const char* line;
-        const char* message;
+        const char* target;
+        unsigned char directions;
+        double value;
+    } cases[] = {
+        {"Set-1, 1, 2\n", "Set-1", kXY, 0.0},
+        {"12, 1, 2\n", "12", kXY, 0.0},
+        {"12, 1, 1\n", "12", kX, 0.0},
+        {"5 1 2\n", "5", kXY, 0.0},  // a line without commas: blanks separate
+        {"1,2,,0.5\n", "1", kY, 0.5},
+        {"1, 1, 2, -0.25\n", "1", kXY, -0.25},
+        {"5, 1, 0.\n", "5", kX, 0.0},  // "node, direction, value"
+        {"5, 2, 1.0\n", "5", kY, 1.0},
+        {"5, 2, 1.5e-3\n", "5", kY, 1.5e-3},
+        {"5, 2\n", "5", kY, 0.0},
+        {"5, 1, 6, 0.\n", "5", kXY, 0.0},  // directions beyond 2 are not in the plane
+        {"5, 3, 6\n", "5", 0, 0.0},
+        {"5, 2, 1\n", "5", 0, 0.0},  // last before first: no direction
+        {"5, 6, 0.\n", "5", 0, 0.0},
+        {"5\n", "5", 0, 0.0},
+        {"Inst.Bottom, ENCASTRE\n", "Inst.Bottom", kXY, 0.0},
+        {"S, pinned\n", "S", kXY, 0.0},
+        {"S, ZASYMM\n", "S", kXY, 0.0},
+        {"S, XSYMM\n", "S", kX, 0.0},
+        {"S, YASYMM\n", "S", kX, 0.0},
+        {"S, YSYMM\n", "S", kY, 0.0},
+        {"S, XASYMM\n", "S", kY, 0.0},
+        {"S, ZSYMM\n", "S", 0, 0.0},
+        {"S, SYMM\n", "S", 0, 0.0},
     };
-    const Case cases[] = {
-        {"5  3  1.\n", "Unrecognized Nodal Force direction : 3\n5  3  1.\n\n"},
-        {"5  1.0  1.\n", "Unrecognized Nodal Force direction : 1.0\n5  1.0  1.\n\n"},
-        {"5  X  1.\r\n", "Unrecognized Nodal Force direction : X\n5  X  1.\r\n\n"},
-        {"5\n", "Unrecognized Nodal Force direction : \n5\n\n"},
-        {"5  0", "Unrecognized Nodal Force direction : 0\n5  0\n"},
-        // The direction is tested before the node: an undefined node stops the run too.
-        {"42  -1  1.\n", "Unrecognized Nodal Force direction : -1\n42  -1  1.\n\n"},
+    for (const auto& c : cases) {
+        const BoundaryLine line = parse_boundary(Fields(c.line));
+        EXPECT_EQ(line.target, c.target) << c.line;
+        EXPECT_EQ(line.directions, c.directions) << c.line;
+        EXPECT_EQ(line.value, c.value) << c.line;
+    }
+}
+
+TEST(ParseCload, ReadsTargetDirectionAndValue) {
+    const struct {
+        const char* line;
+        const char* target;
+        const char* direction_field;
+        int direction;
+        double value;
+    } cases[] = {
+        {"Tip, 2, -100.\n", "Tip", "2", 2, -100.0},
+        {"8 1 2.5\n", "8", "1", 1, 2.5},
+        {"8, 1.0, 2.5\n", "8", "1.0", 0, 2.5},
+        {"8, X\n", "8", "X", 0, 0.0},
+        {"8\n", "8", "", 0, 0.0},
     };
-    for (const Case& c : cases) {
-        AbaqusModel model = three_nodes();
-        std::ostringstream warnings;
-        try {
-            read_cload(model, c.line, warnings);
-            ADD_FAILURE() << "no error for " << c.line;
-        } catch (const TranslationError& error) {
-            EXPECT_EQ(error.what(), std::string(c.message));
-            EXPECT_EQ(error.status(), 1);
-        }
-        EXPECT_EQ(warnings.str(), "");
+    for (const auto& c : cases) {
+        const CloadLine line = parse_cload(Fields(c.line));
+        EXPECT_EQ(line.target, c.target) << c.line;
+        EXPECT_EQ(line.direction_field, c.direction_field) << c.line;
+        EXPECT_EQ(line.direction, c.direction) << c.line;
+        EXPECT_EQ(line.value, c.value) << c.line;
     }
 }
 

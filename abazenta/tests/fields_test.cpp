@@ -10,20 +10,39 @@ namespace abazenta {
 namespace {
 
 std::vector<std::string> all_fields(std::string_view line) {
-    FieldCursor cursor(line);
-    std::vector<std::string> fields;
-    for (std::string_view f = cursor.next(); !f.empty(); f = cursor.next()) fields.emplace_back(f);
-    return fields;
+    const Fields fields(line);
+    std::vector<std::string> all;
+    for (std::size_t i = 0; i < fields.size(); ++i) all.emplace_back(fields[i]);
+    return all;
 }
 
-TEST(FieldCursor, SplitsAtBlanksTabsAndLineEnds) {
-    EXPECT_EQ(all_fields("  1  2.5\t-3\r\n"), (std::vector<std::string>{"1", "2.5", "-3"}));
-    EXPECT_TRUE(all_fields("").empty());
-    EXPECT_TRUE(all_fields(" \t\r\n").empty());
-    FieldCursor cursor("7");
-    EXPECT_EQ(cursor.next(), "7");
-    EXPECT_EQ(cursor.next(), "");
-    EXPECT_EQ(cursor.next(), "");  // past the end stays empty
+using Strings = std::vector<std::string>;
+
+TEST(Fields, SplitAtCommasWhenTheLineHasOneAndAtBlanksOtherwise) {
+    const struct {
+        const char* line;
+        Strings fields;
+    } cases[] = {
+        {"  1  2.5\t-3\r\n", {"1", "2.5", "-3"}},
+        {"1, 2.5 ,\t-3\r\n", {"1", "2.5", "-3"}},
+        {"1,2,,0.5\n", {"1", "2", "", "0.5"}},     // an empty field counts
+        {"1, 2, 3,\n", {"1", "2", "3", ""}},       // so does the one after a last comma
+        {"1, 2,\n 3, 4\n", {"1", "2", "3", "4"}},  // a continued line: line ends are blanks
+        {"Set-1, ENCASTRE\n", {"Set-1", "ENCASTRE"}},
+        {"a b, c\n", {"a b", "c"}},  // blanks inside a comma field stay
+        {",\n", {"", ""}},
+        {"", {}},
+        {" \t\r\n", {}},
+    };
+    for (const auto& c : cases) EXPECT_EQ(all_fields(c.line), c.fields) << c.line;
+    const Fields fields("7");
+    EXPECT_EQ(fields[1], "");  // past the end: empty
+    EXPECT_EQ(fields[100], "");
+}
+
+TEST(UpperCase, ChangesLettersOnly) {
+    EXPECT_EQ(upper_case("Set-1_a.b"), "SET-1_A.B");
+    EXPECT_EQ(upper_case(""), "");
 }
 
 TEST(ParseInteger, AcceptsOnlyWholeSignedDecimalFields) {

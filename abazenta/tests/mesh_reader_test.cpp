@@ -1,4 +1,4 @@
-// Nodes, element sets and elements stored from *NODE and *ELEMENT lines.
+// Nodes and elements stored from *NODE and *ELEMENT data lines, and element-set keys.
 #include "mesh_reader.h"
 
 #include <gtest/gtest.h>
@@ -13,60 +13,57 @@ namespace {
 
 using NodeList = std::array<int, kMaxElementNodes>;
 
-TEST(ReadNode, StoresCoordinatesByDenseIndexInOrderOfFirstAppearance) {
-    AbaqusModel model;
-    read_node(model, "30  1.5  -2.\n");
-    read_node(model, "10  3.  4.  99.\n");  // a z coordinate is ignored
-    read_node(model, "-20  5e1  .5\n");     // negative numbers are mapped like any other
-    ASSERT_EQ(model.num_nodes, 3);
-    EXPECT_EQ(model.node_map.find(30), 0);
-    EXPECT_EQ(model.node_map.find(10), 1);
-    EXPECT_EQ(model.node_map.find(-20), 2);
-    EXPECT_EQ(model.node_xy[0].x, 1.5);
-    EXPECT_EQ(model.node_xy[0].y, -2.0);
-    EXPECT_EQ(model.node_xy[1].x, 3.0);
-    EXPECT_EQ(model.node_xy[2].x, 50.0);
-    EXPECT_EQ(model.node_xy[2].y, 0.5);
-    EXPECT_EQ(model.fixity.size(), 3u);
+bool node(Mesh& mesh, std::string_view line) {
+    return read_node(mesh, Fields(line));
 }
 
-TEST(ReadNode, RepeatedNumberTakesTheLaterCoordinatesWithoutAddingANode) {
-    AbaqusModel model;
-    read_node(model, "7  1.  1.\n");
-    read_node(model, "8  2.  2.\n");
-    read_node(model, "7  5.  6.\n");
-    EXPECT_EQ(model.num_nodes, 2);
-    EXPECT_EQ(model.node_xy[0].x, 5.0);
-    EXPECT_EQ(model.node_xy[0].y, 6.0);
+bool element(Mesh& mesh, std::string_view line, int key = 0, int type = 0) {
+    return read_element(mesh, Fields(line), key, type);
+}
+
+TEST(ReadNode, StoresCoordinatesByDenseIndexInOrderOfFirstAppearance) {
+    Mesh mesh;
+    node(mesh, "30, 1.5, -2.\n");
+    node(mesh, "10  3.  4.  99.\n");  // a z coordinate is ignored
+    node(mesh, "-20, 5e1, .5\n");     // negative numbers are mapped like any other
+    node(mesh, "30, 7., 8.\n");       // a number given again takes the later coordinates
+    ASSERT_EQ(mesh.node_xy.size(), 3u);
+    EXPECT_EQ(mesh.node_map.find(30), 0);
+    EXPECT_EQ(mesh.node_map.find(10), 1);
+    EXPECT_EQ(mesh.node_map.find(-20), 2);
+    EXPECT_EQ(mesh.node_xy[0].x, 7.0);
+    EXPECT_EQ(mesh.node_xy[0].y, 8.0);
+    EXPECT_EQ(mesh.node_xy[1].x, 3.0);
+    EXPECT_EQ(mesh.node_xy[2].x, 50.0);
+    EXPECT_EQ(mesh.node_xy[2].y, 0.5);
 }
 
 TEST(ReadNode, IgnoresLinesWithoutANodeNumberAndReadsMissingCoordinatesAsZero) {
-    AbaqusModel model;
-    for (const char* line : {"\n", "", "   \r\n", "ALL  1.  2.\n", "1.0  1.  2.\n", "4x  1.  2.\n"})
-        read_node(model, line);
-    EXPECT_EQ(model.num_nodes, 0);
-    read_node(model, "4\n");
-    read_node(model, "5  2.5\n");
-    read_node(model, "6  abc  7\n");
-    ASSERT_EQ(model.num_nodes, 3);
-    EXPECT_EQ(model.node_xy[0].x, 0.0);
-    EXPECT_EQ(model.node_xy[0].y, 0.0);
-    EXPECT_EQ(model.node_xy[1].x, 2.5);
-    EXPECT_EQ(model.node_xy[1].y, 0.0);
-    EXPECT_EQ(model.node_xy[2].x, 0.0);
-    EXPECT_EQ(model.node_xy[2].y, 7.0);
+    Mesh mesh;
+    for (const char* line : {"\n", "", "   \r\n", "ALL, 1., 2.\n", "1.0, 1., 2.\n", "4x 1. 2.\n"})
+        EXPECT_FALSE(node(mesh, line)) << line;
+    EXPECT_TRUE(mesh.node_xy.empty());
+    node(mesh, "4\n");
+    node(mesh, "5, 2.5\n");
+    node(mesh, "6, abc, 7\n");
+    node(mesh, "7,,3.\n");  // an empty field is 0
+    ASSERT_EQ(mesh.node_xy.size(), 4u);
+    EXPECT_EQ(mesh.node_xy[0].x, 0.0);
+    EXPECT_EQ(mesh.node_xy[1].x, 2.5);
+    EXPECT_EQ(mesh.node_xy[1].y, 0.0);
+    EXPECT_EQ(mesh.node_xy[2].y, 7.0);
+    EXPECT_EQ(mesh.node_xy[3].x, 0.0);
+    EXPECT_EQ(mesh.node_xy[3].y, 3.0);
 }
 
 TEST(ReadNode, StopsWhenANewNodeWouldExceedTheLimit) {
-    AbaqusModel model;
-    for (int n = 1; n <= MAX_NODES; ++n) read_node(model, std::to_string(n) + " 0 0\n");
-    EXPECT_EQ(model.num_nodes, MAX_NODES);
-    read_node(model, "17  9.  9.\n");  // a stored number is still replaced
-    EXPECT_EQ(model.node_xy[16].x, 9.0);
-    read_node(model, "SET  1  1\n");  // ignored lines never stop the run
-    read_node(model, "\n");
+    Mesh mesh;
+    for (int n = 1; n <= MAX_NODES; ++n) node(mesh, std::to_string(n) + " 0 0\n");
+    node(mesh, "17  9.  9.\n");  // a stored number is still replaced
+    EXPECT_EQ(mesh.node_xy[16].x, 9.0);
+    node(mesh, "SET  1  1\n");  // ignored lines never stop the run
     try {
-        read_node(model, std::to_string(MAX_NODES + 1) + " 0 0\n");
+        node(mesh, std::to_string(MAX_NODES + 1) + " 0 0\n");
         FAIL() << "no error";
     } catch (const TranslationError& error) {
         EXPECT_STREQ(error.what(),
@@ -76,63 +73,29 @@ TEST(ReadNode, StopsWhenANewNodeWouldExceedTheLimit) {
     }
 }
 
-TEST(ElementSetNumber, ReadsTheIntegerFromTheTenthCharacterOfTheThirdWord) {
-    EXPECT_EQ(element_set_number("*ELEMENT TYPE=CPS8 ELSET=SET12\n"), 12);
-    EXPECT_EQ(element_set_number("*ELEMENT TYPE=CPS8 ELSET=MAT12\n"), 12);
-    EXPECT_EQ(element_set_number("*ELEMENT TYPE=CPS8 ELSET=SET-4\r\n"), -4);
-    EXPECT_EQ(element_set_number("*ELEMENT TYPE=CPS8 ELSET=SET7B\n"), 7);
-    EXPECT_EQ(element_set_number("*ELEMENT\tTYPE=CPS8 ELSET=SET3\n"), 3);
-    // The parameters must stand in the order TYPE, ELSET.
-    EXPECT_EQ(element_set_number("*ELEMENT ELSET=SET5 TYPE=CPS8\n"), 0);
-    // Fewer than three words, a short third word, or no integer there: set 0.
-    EXPECT_EQ(element_set_number("*ELEMENT TYPE=CPS8\n"), 0);
-    EXPECT_EQ(element_set_number("*ELEMENT\n"), 0);
-    EXPECT_EQ(element_set_number(""), 0);
-    EXPECT_EQ(element_set_number("*ELEMENT TYPE=CPS8 ELSET=SET\n"), 0);
-    EXPECT_EQ(element_set_number("*ELEMENT TYPE=CPS8 ELSET=PLATE\n"), 0);
-    EXPECT_EQ(element_set_number("*ELEMENT TYPE=CPS8 ELSET=SET99999999999\n"), 0);
+TEST(MaterialKeyOf, NumbersFromTheFourthCharacterOtherwiseTheNameInAnyCase) {
+    const std::string names[] = {"SET12", "MAT12", "SET-3", "Set-3", "SET7B",         "PLATE",
+                                 "plate", "SET",   "AB",    "",      "SET99999999999"};
+    std::vector<std::string> keys;
+    for (const std::string& name : names) keys.push_back(material_key_of(&name));
+    EXPECT_EQ(keys, (std::vector<std::string>{"#12", "#12", "#-3", "#-3", "#7", "=PLATE", "=PLATE",
+                                              "=SET", "=AB", "=", "=SET99999999999"}));
+    EXPECT_EQ(material_key_of(nullptr), "");  // no ELSET: one key of its own
 }
 
-TEST(ReadElementHeader, AddsOneMaterialPerDistinctSetNumber) {
-    AbaqusModel model;
-    read_element_header(model, "*ELEMENT TYPE=CPS8 ELSET=SET1\n");
-    EXPECT_EQ(model.current_material, 0);
-    read_element_header(model, "*ELEMENT TYPE=CPS8 ELSET=SET2\n");
-    EXPECT_EQ(model.current_material, 1);
-    read_element_header(model, "*ELEMENT TYPE=CPS4 ELSET=MAT1\n");  // same number as SET1
-    EXPECT_EQ(model.current_material, 0);
-    read_element_header(model, "*ELEMENT TYPE=CPS4\n");  // set 0
-    EXPECT_EQ(model.current_material, 2);
-    EXPECT_EQ(model.num_materials, 3);
-    ASSERT_EQ(model.materials.size(), 3u);
-    EXPECT_EQ(model.materials[2].type_code, 1.0);
-    EXPECT_EQ(model.materials[2].elastic_modulus, 3.0e7);
-    EXPECT_EQ(model.materials[2].poisson_ratio, 0.3);
-    EXPECT_EQ(model.materials[2].last_column, 1.0);
-}
-
-TEST(ReadElementHeader, HasNoLimitOnTheNumberOfMaterials) {
-    AbaqusModel model;
-    for (int set = 1; set <= 250; ++set)
-        read_element_header(model, "*ELEMENT TYPE=CPS3 ELSET=SET" + std::to_string(set) + "\n");
-    EXPECT_EQ(model.num_materials, 250);
-    EXPECT_EQ(model.current_material, 249);
-}
-
-TEST(ReadElement, StoresNodesMaterialNumberAndNodeCount) {
-    AbaqusModel model;
-    read_element_header(model, "*ELEMENT TYPE=CPS8 ELSET=SET4\n");
-    read_element_header(model, "*ELEMENT TYPE=CPS8 ELSET=SET9\n");
-    read_element(model, "15  1  2  3  4  5  6  7  8\n");
-    read_element(model, "-3  4  5  6\n");
-    ASSERT_EQ(model.num_elements, 2);
-    EXPECT_EQ(model.elem_nodes[0], (NodeList{1, 2, 3, 4, 5, 6, 7, 8}));
-    EXPECT_EQ(model.elem_node_count[0], 8);
-    EXPECT_EQ(model.elem_material[0], 1);
-    EXPECT_EQ(model.elem_number[0], 15);
-    EXPECT_EQ(model.elem_nodes[1], (NodeList{4, 5, 6, 0, 0, 0, 0, 0}));
-    EXPECT_EQ(model.elem_node_count[1], 3);
-    EXPECT_EQ(model.elem_number[1], -3);
+TEST(ReadElement, StoresNodesKeyTypeAndNodeCount) {
+    Mesh mesh;
+    element(mesh, "15, 1, 2, 3, 4, 5, 6, 7, 8\n", 4, 2);
+    element(mesh, "-3  4  5  6\n", 1, 0);
+    ASSERT_EQ(mesh.elements.size(), 2u);
+    EXPECT_EQ(mesh.elements[0].nodes, (NodeList{1, 2, 3, 4, 5, 6, 7, 8}));
+    EXPECT_EQ(mesh.elements[0].node_count, 8);
+    EXPECT_EQ(mesh.elements[0].material_key, 4);
+    EXPECT_EQ(mesh.elements[0].type, 2);
+    EXPECT_EQ(mesh.elements[0].number, 15);
+    EXPECT_EQ(mesh.elements[1].nodes, (NodeList{4, 5, 6, 0, 0, 0, 0, 0}));
+    EXPECT_EQ(mesh.elements[1].node_count, 3);
+    EXPECT_EQ(mesh.elements[1].number, -3);
 }
 
 TEST(ReadElement, RewritesCollapsedQuadrilateralsAsTriangles) {
@@ -148,53 +111,50 @@ TEST(ReadElement, RewritesCollapsedQuadrilateralsAsTriangles) {
         {"1  10 10 10 10 51 52 53 54\n", {10, 10, 10, 52, 53, 54}},  // first pair wins
     };
     for (const Case& c : cases) {
-        AbaqusModel model;
-        read_element(model, c.line);
-        EXPECT_EQ(model.elem_node_count[0], 6) << c.line;
-        EXPECT_EQ(model.elem_nodes[0], c.nodes) << c.line;
+        Mesh mesh;
+        element(mesh, c.line);
+        EXPECT_EQ(mesh.elements[0].node_count, 6) << c.line;
+        EXPECT_EQ(mesh.elements[0].nodes, c.nodes) << c.line;
     }
-    AbaqusModel model;
-    read_element(model, "1  10 10 30 40\n");  // a 4-node element stays as it is
-    EXPECT_EQ(model.elem_node_count[0], 4);
-    EXPECT_EQ(model.elem_nodes[0], (NodeList{10, 10, 30, 40}));
+    Mesh mesh;
+    element(mesh, "1  10 10 30 40\n");  // a 4-node element stays as it is
+    EXPECT_EQ(mesh.elements[0].node_count, 4);
+    EXPECT_EQ(mesh.elements[0].nodes, (NodeList{10, 10, 30, 40}));
 }
 
 TEST(ReadElement, ReadsIntegersUpToTheFirstOtherFieldAndAtMostEightNodes) {
-    AbaqusModel model;
-    read_element(model, "1  1 2 3 4 5 6 7 8 9\n");  // a 9-node element keeps its first eight
-    read_element(model, "2  1 2 3 4.0 5\n");
-    read_element(model, "3  1 2\n");
-    read_element(model, "4\n");
-    EXPECT_EQ(model.elem_node_count[0], 8);
-    EXPECT_EQ(model.elem_nodes[0], (NodeList{1, 2, 3, 4, 5, 6, 7, 8}));
-    EXPECT_EQ(model.elem_node_count[1], 3);
-    EXPECT_EQ(model.elem_node_count[2], 2);
-    EXPECT_EQ(model.elem_node_count[3], 0);
-    for (const char* line : {"\n", "ALL 1 2 3\n", "1.5 1 2 3\n"}) read_element(model, line);
-    EXPECT_EQ(model.num_elements, 4);
+    Mesh mesh;
+    element(mesh, "1  1 2 3 4 5 6 7 8 9\n");  // a 9-node element keeps its first eight
+    element(mesh, "2, 1, 2, 3, 4.0, 5\n");
+    element(mesh, "3, 1, 2,\n");  // a last comma leaves an empty field
+    element(mesh, "4\n");
+    EXPECT_EQ(mesh.elements[0].node_count, 8);
+    EXPECT_EQ(mesh.elements[0].nodes, (NodeList{1, 2, 3, 4, 5, 6, 7, 8}));
+    EXPECT_EQ(mesh.elements[1].node_count, 3);
+    EXPECT_EQ(mesh.elements[2].node_count, 2);
+    EXPECT_EQ(mesh.elements[3].node_count, 0);
+    for (const char* line : {"\n", "ALL 1 2 3\n", "1.5 1 2 3\n"}) EXPECT_FALSE(element(mesh, line));
+    EXPECT_EQ(mesh.elements.size(), 4u);
 }
 
 TEST(ReadElement, RepeatedNumberIsReplacedByTheLaterLine) {
-    AbaqusModel model;
-    read_element_header(model, "*ELEMENT TYPE=CPS8 ELSET=SET1\n");
-    read_element(model, "5  1 2 3 4 5 6 7 8\n");
-    read_element(model, "6  1 2 3\n");
-    read_element_header(model, "*ELEMENT TYPE=CPS4 ELSET=SET2\n");
-    read_element(model, "5  9 8 7 6\n");
-    ASSERT_EQ(model.num_elements, 2);
-    EXPECT_EQ(model.elem_node_count[0], 4);
-    EXPECT_EQ(model.elem_nodes[0], (NodeList{9, 8, 7, 6}));
-    EXPECT_EQ(model.elem_material[0], 1);
+    Mesh mesh;
+    element(mesh, "5  1 2 3 4 5 6 7 8\n", 0);
+    element(mesh, "6  1 2 3\n", 0);
+    element(mesh, "5  9 8 7 6\n", 1);
+    ASSERT_EQ(mesh.elements.size(), 2u);
+    EXPECT_EQ(mesh.elements[0].node_count, 4);
+    EXPECT_EQ(mesh.elements[0].nodes, (NodeList{9, 8, 7, 6}));
+    EXPECT_EQ(mesh.elements[0].material_key, 1);
 }
 
 TEST(ReadElement, StopsWhenANewElementWouldExceedTheLimit) {
-    AbaqusModel model;
-    for (int e = 1; e <= MAX_ELEM; ++e) read_element(model, std::to_string(e) + " 1 2 3\n");
-    read_element(model, "5  1 2 3 4\n");
-    EXPECT_EQ(model.elem_node_count[4], 4);
-    read_element(model, "\n");
+    Mesh mesh;
+    for (int e = 1; e <= MAX_ELEM; ++e) element(mesh, std::to_string(e) + " 1 2 3\n");
+    element(mesh, "5  1 2 3 4\n");
+    EXPECT_EQ(mesh.elements[4].node_count, 4);
     try {
-        read_element(model, "0  1 2 3\n");
+        element(mesh, "0  1 2 3\n");
         FAIL() << "no error";
     } catch (const TranslationError& error) {
         EXPECT_STREQ(error.what(),

@@ -158,6 +158,21 @@ TEST(AbazentaProgram, PipedAndFileInputGiveTheSameBytes) {
               std::string::npos);
 }
 
+// Names in *INCLUDE lines of standard input are found from the current folder.
+TEST(AbazentaProgram, StandardInputIncludesFromTheCurrentFolder) {
+    const std::string deck = readFile(kData + "/include_main.inp");
+    const auto here = runProgram(kProgram, {"-full"}, deck, kData);
+    EXPECT_EQ(here.status, 0);
+    EXPECT_EQ(here.out, readFile(kData + "/include_main_full_legacy.inp"));
+    EXPECT_EQ(here.err, readFile(kData + "/include_main_full_stderr.txt"));
+    ScratchDir elsewhere;
+    const auto there = runProgram(kProgram, {}, deck, elsewhere.path());
+    EXPECT_EQ(there.status, 1);
+    EXPECT_EQ(there.out, "");
+    EXPECT_EQ(there.err,
+              std::string(kFirstScan) + "Included file include_mesh.inp could not be read\n");
+}
+
 TEST(AbazentaProgram, ExampleModelGivesItsLegacyFile) {
     const std::string examples = EXAMPLE_DIR;
     const auto result = runProgram(kProgram, {}, readFile(examples + "/bracket.inp"));

@@ -1,4 +1,4 @@
-// Whole runs in-process: fixtures translated byte for byte, and every way a run can fail.
+// Whole runs in-process: what each kind of deck gives, and every way a run can fail.
 #include "translator.h"
 
 #include <gtest/gtest.h>
@@ -40,6 +40,21 @@ RunOutcome run(const std::string& input, const std::vector<std::string>& args = 
     return result;
 }
 
+// What a run says after the first scan's counts.
+std::string after_counts(const std::string& err) {
+    const std::size_t second = err.find("Starting second scan of the input file...\n");
+    return second == std::string::npos ? err : err.substr(second + 42);
+}
+
+// The fixities and loads of a legacy file.
+std::string conditions(const std::string& out) {
+    std::size_t start = out.find("AFIXITY\n");
+    if (start == std::string::npos) start = out.find("ALOADS\n");
+    return start == std::string::npos ? "" : out.substr(start);
+}
+
+constexpr char kFinished[] = "Finished scanning input file...\n";
+
 TEST(AbazentaRun, PlateFixtureGivesTheExpectedFileAndMessages) {
     const RunOutcome result = run(readFile(kData + "/plate.inp"));
     EXPECT_EQ(result.status, 0);
@@ -47,12 +62,14 @@ TEST(AbazentaRun, PlateFixtureGivesTheExpectedFileAndMessages) {
     EXPECT_EQ(result.err, readFile(kData + "/plate_stderr.txt"));
 }
 
-TEST(AbazentaRun, LineEndAndSpacingVariantsGiveTheSameFile) {
+// Line ends, spacing and the case of keywords and parameters change nothing.
+TEST(AbazentaRun, VariantsOfThePlateGiveTheSameFile) {
     const std::string expected = readFile(kData + "/plate_legacy.inp");
-    for (const char* variant : {"plate_crlf.inp", "plate_compact.inp"}) {
+    for (const char* variant : {"plate_crlf.inp", "plate_compact.inp", "lowercase_keywords.inp"}) {
         const RunOutcome result = run(readFile(kData + "/" + variant));
         EXPECT_EQ(result.status, 0) << variant;
         EXPECT_EQ(result.out, expected) << variant;
+        EXPECT_EQ(after_counts(result.err), after_counts(readFile(kData + "/plate_stderr.txt")));
     }
     // The same model without a line end after its last line.
     std::string unterminated = readFile(kData + "/plate.inp");
@@ -64,10 +81,7 @@ TEST(AbazentaRun, LineEndAndSpacingVariantsGiveTheSameFile) {
 // count the block; its loads name nodes not yet defined and are ignored, and the loads of a
 // later block are all stored.
 TEST(AbazentaRun, OpeningCloadBlockIsUncountedAndItsLoadsIgnored) {
-    const std::string input = readFile(kData + "/cload_first_line.inp");
-    std::ostringstream echo;
-    EXPECT_EQ(first_scan(input, echo).loads, 2);
-    const RunOutcome result = run(input);
+    const RunOutcome result = run(readFile(kData + "/cload_first_line.inp"));
     EXPECT_EQ(result.status, 0);
     EXPECT_EQ(result.out, readFile(kData + "/cload_first_line_legacy.inp"));
     EXPECT_EQ(result.err,
@@ -81,20 +95,7 @@ TEST(AbazentaRun, OpeningCloadBlockIsUncountedAndItsLoadsIgnored) {
         "*NODE\n1, 0, 0\n2, 1, 0\n3, 0, 1\n*ELEMENT, TYPE=CPS3, ELSET=SET1\n1,1,2,3\n";
     const RunOutcome merged = run(loads + model + loads);
     EXPECT_EQ(merged.status, 0);
-    EXPECT_NE(merged.out.find("\nALOADS\n3\n1 1 17 0\n2 1 17 0\n3 1 16 0\n"), std::string::npos)
-        << merged.out;
-}
-
-TEST(AbazentaRun, FirstScanCountsDataLinesAfterTheFirstLine) {
-    std::ostringstream echo;
-    const FirstScanCounts counts = first_scan(
-        "*NODE\n1\n2\n*NODE\n3\n\n*ELEMENT\n1 1 2 3\n*CLOAD\n1 1 1\n*END STEP\n*NODE\n4\n", echo);
-    // The first line is dropped: "1" is a data line outside any block, and the lines after it
-    // are echoed up to the next keyword line.
-    EXPECT_EQ(echo.str(), "2\n*NODE\n");
-    EXPECT_EQ(counts.nodes, 2);  // "3" and the empty line
-    EXPECT_EQ(counts.elements, 1);
-    EXPECT_EQ(counts.loads, 1);
+    EXPECT_EQ(conditions(merged.out), "ALOADS\n3\n1 1 17 0\n2 1 17 0\n3 1 16 0\n");
 }
 
 // The report counts nothing of a *NODE block that opens the input, the second scan stores it all.
@@ -109,53 +110,239 @@ TEST(AbazentaRun, NodeBlockOnTheFirstLineIsStoredThoughNotCounted) {
     EXPECT_EQ(result.out.substr(0, 25), "zenta input file\n3 1 1 1\n");
 }
 
-// Every block of the fixture is skipped, so nothing is stored and nothing is written, not even
-// the warnings of the writer.
-TEST(AbazentaRun, LowerCaseKeywordsGiveAnEmptyModel) {
-    const RunOutcome result = run(readFile(kData + "/lowercase_keywords.inp"));
-    EXPECT_EQ(result.status, 1);
-    EXPECT_EQ(result.out, "");
-    const std::string tail =
-        "Load on undefined node 90 ignored\nFinished scanning input file...\n"
-        "No nodes or elements found in the input\n";
-    ASSERT_GE(result.err.size(), tail.size());
-    EXPECT_EQ(result.err.substr(result.err.size() - tail.size()), tail);
-    EXPECT_EQ(result.err.find("Skipping"), std::string::npos);
+const std::string kSquare =
+    "** square\n*NODE\n1, 0, 0\n2, 1, 0\n3, 1, 1\n4, 0, 1\n*ELEMENT, TYPE=CPS4\n1, 1, 2, 3, 4\n";
+
+// A part instanced twice: I1 as it is (nodes 1 to 3), I2 moved by 5 in x (nodes 4 to 6).
+const std::string kParts =
+    "** parts\n*Part, name=P\n*Node\n1, 0, 0\n2, 1, 0\n3, 0, 1\n*Element, type=CPS3\n1, 1, 2, 3\n"
+    "*Nset, nset=Left\n1, 3\n*End Part\n*Assembly, name=A\n*Instance, name=I1, part=P\n"
+    "*End Instance\n*Instance, name=I2, part=P\n5., 0., 0.\n*End Instance\n"
+    "*Nset, nset=Left, instance=I2\n2\n*End Assembly\n";
+
+// Sets by name, in their scopes: what *BOUNDARY and *CLOAD lines on them fix and load, and
+// what is said of names that nothing defines.
+TEST(AbazentaRun, BoundariesAndLoadsOnSetsInTheirScopes) {
+    const struct {
+        std::string deck;
+        std::string conditions;
+        std::string messages;  // between the second scan and its end
+    } cases[] = {
+        {kSquare + "*NSET, NSET=A, GENERATE\n1, 4, 3\n*BOUNDARY\nA, 1, 2\n",
+         "AFIXITY\n2\n1 3 0.0\n4 3 0.0\n", ""},
+        // A name given again adds to its set; each node of a set is loaded once.
+        {kSquare + "*NSET, NSET=A\n4, 2\n*Nset, nset=a\n2, 3\n*CLOAD\nA, 1, 1.\n",
+         "ALOADS\n3\n4 1 1 0\n2 1 1 0\n3 1 1 0\n", ""},
+        {kSquare + "*NSET, NSET=B\n1\n*NSET, NSET=A\nB, 3\n*NSET, NSET=C\nD, 2\n*BOUNDARY\nA, 2\n",
+         "AFIXITY\n2\n1 2 0.0\n3 2 0.0\n", "Set D is not defined, left out of set C\n"},
+        {kSquare + "*NSET, NSET=A\n1, 9\n*BOUNDARY\nA, 1\nLEFT, 1\n7, 2\n*CLOAD\n8, 1, 1.\n",
+         "AFIXITY\n1\n1 1 0.0\n",
+         "Boundary condition on undefined node 9 ignored\nNode set LEFT is not defined, line "
+         "ignored\nBoundary condition on undefined node 7 ignored\nLoad on undefined node 8 "
+         "ignored\n"},
+        {"** x\n*NODE, NSET=N\n5, 2, 2\n6, 3, 2\n7, 3, 3\n*ELEMENT, TYPE=CPS3, ELSET=E\n1, 5, 6, "
+         "7\n"
+         "*BOUNDARY\nN, 1\n",
+         "AFIXITY\n3\n1 1 0.0\n2 1 0.0\n3 1 0.0\n", ""},
+        // An unqualified name is the assembly's set; "Inst.Name" a set of the instance's part.
+        {kParts + "*Boundary\nLeft, 1, 1\n", "AFIXITY\n1\n5 1 0.0\n", ""},
+        {kParts + "*Boundary\nI1.Left, 2, 2\nI2.3, 1, 2\n",
+         "AFIXITY\n3\n1 2 0.0\n3 2 0.0\n6 3 0.0\n", ""},
+        {kParts + "*Nset, nset=Both\nI1.Left, Left\n*Cload\nBoth, 2, -1.\n",
+         "ALOADS\n3\n1 1 0 -1\n3 1 0 -1\n5 1 0 -1\n", ""},
+        {kParts + "*Boundary\nI3.Left, 1\nI1.9, 1\n4, 1\n*Nset, nset=S, instance=I9\n1\n", "",
+         "Node set I3.Left is not defined, line ignored\nBoundary condition on undefined node 9 "
+         "ignored\nBoundary condition on undefined node 4 ignored\nInstance I9 is not defined, "
+         "left out of set S\n"},
+    };
+    for (const auto& c : cases) {
+        const RunOutcome result = run(c.deck);
+        EXPECT_EQ(result.status, 0) << c.deck << result.err;
+        EXPECT_EQ(conditions(result.out), c.conditions) << c.deck;
+        EXPECT_EQ(after_counts(result.err), c.messages + kFinished) << c.deck;
+    }
+}
+
+// *BOUNDARY values other than 0: a warning by default, prescribed displacements with -full;
+// a later line wins.
+TEST(AbazentaRun, NonZeroBoundaryValuesAreIgnoredOrPrescribed) {
+    const std::string deck = kSquare + "*BOUNDARY\n1, 1, 2\n1, 2, 2, 0.5\n2, 1, 1, -1.\n2, 1\n";
+    const RunOutcome plain = run(deck);
+    EXPECT_EQ(conditions(plain.out), "AFIXITY\n2\n1 3 0.0\n2 1 0.0\n");
+    EXPECT_EQ(after_counts(plain.err),
+              "cannot handle non zero displacements, ignoring"
+              "cannot handle non zero displacements, ignoring" +
+                  std::string(kFinished));
+    const RunOutcome full = run(deck, {"-full"});
+    EXPECT_EQ(conditions(full.out), "AFIXITY\n3\n1 1 0.0\n1 5 5.000000e-01\n2 1 0.0\n");
+    EXPECT_EQ(after_counts(full.err), kFinished + std::string("1 elements have no section\n"));
+}
+
+// Nodes of instances: translated, then turned about an axis parallel to z (whole quarter
+// turns exactly); an axis out of the plane stops, an angle of 0 turns nothing.
+TEST(AbazentaRun, InstancesPlaceTheirPartsInTurn) {
+    const std::string part =
+        "** x\n*Part, name=P\n*Node\n1, 1, 0\n2, 2, 0\n3, 1, 1\n*Element, type=CPS3\n1, 1, 2, 3\n"
+        "*End Part\n*Instance, name=I, part=P\n";
+    const struct {
+        std::string placement;
+        std::string nodes;
+    } cases[] = {
+        {"", "    1 1.000000e+00 0.000000e+00\n    2 2.000000e+00 0.000000e+00\n"},
+        {"5., 0., 0.\n0., 0., 0., 0., 0., 0.\n", "    1 6.000000e+00 0.000000e+00\n"},
+        {"0., 0., 0.\n0., 0., 0., 1., 0., 0., 0.\n", "    1 1.000000e+00 0.000000e+00\n"},
+        {"5., 0., 0.\n5., 0., 0., 5., 0., 1., 90.\n",
+         "    1 5.000000e+00 1.000000e+00\n    2 5.000000e+00 2.000000e+00\n"
+         "    3 4.000000e+00 1.000000e+00\n"},
+        {"0., 0., 0.\n0., 0., 2., 0., 0., -1., 90.\n", "    1 0.000000e+00 -1.000000e+00\n"},
+        {"0., 0., 0.\n0., 0., 0., 0., 0., 1., -540.\n", "    1 -1.000000e+00 0.000000e+00\n"},
+        {"0., 0., 0.\n0., 0., 0., 0., 0., 1., 45.\n", "    1 7.071068e-01 7.071068e-01\n"},
+    };
+    for (const auto& c : cases) {
+        const RunOutcome result = run(part + c.placement + "*End Instance\n");
+        EXPECT_EQ(result.status, 0) << c.placement;
+        EXPECT_NE(result.out.find("\n" + c.nodes), std::string::npos) << c.placement << result.out;
+    }
+    for (const char* axis : {"0., 0., 0., 1., 0., 1., 30.\n", "1., 1., 1., 1., 1., 1., 30.\n"}) {
+        const RunOutcome result = run(part + "0., 0., 0.\n" + axis + "*End Instance\n");
+        EXPECT_EQ(result.status, 1);
+        EXPECT_EQ(after_counts(result.err), "Instance I is rotated out of the plane\n");
+    }
+}
+
+// A part that no instance uses is not translated, and only instances are, when a deck has parts.
+TEST(AbazentaRun, OnlyInstancesOfPartsAreTranslated) {
+    const RunOutcome result =
+        run(kParts +
+            "*Part, name=Unused\n*Node\n1, 0, 0, 0\n*Element, type=C3D4\n1, 1, 1, 1, 1\n"
+            "*End Part\n*Node\n99, 7, 7\n");
+    EXPECT_EQ(result.status, 0);
+    EXPECT_EQ(result.out.substr(0, 25), "zenta input file\n6 2 1 1\n");
+    const RunOutcome no_instance = run("** x\n*Part, name=P\n*Node\n1, 0, 0\n*End Part\n");
+    EXPECT_EQ(after_counts(no_instance.err),
+              std::string(kFinished) + "No nodes or elements found in the input\n");
+}
+
+// What is not translated is said after the scans, and then the stops, in this order.
+TEST(AbazentaRun, SaysWhatIsNotTranslatedThenStops) {
+    const std::string nodes = "** x\n*NODE\n1, 0, 0\n2, 1, 0\n3, 0, 1\n";
+    const struct {
+        std::string deck;
+        int status;
+        std::string said;  // after the second scan's end
+    } cases[] = {
+        {nodes + "*Element, type=CPS3\n1, 1, 2, 3\n*Dload\n1, P, 1.\n2, P, 1.\n*Dflux\n*DLOAD\n"
+                 "\n*Initial Conditions, type=stress\n*Element, type=B21\n2, 1, 2\n"
+                 "*Element, type=T2D2\n3, 1, 2\n4, 2, 3\n*Element, type=b21\n5, 2, 3\n",
+         0,
+         "3 *DLOAD lines not translated\n1 *DFLUX lines not translated\n"
+         "1 *INITIAL CONDITIONS lines not translated\n"
+         "Element type B21 is not a plane element: 2 elements skipped\n"
+         "Element type T2D2 is not a plane element: 2 elements skipped\n"},
+        {nodes + "*Element, type=CPS3\n1, 1, 2, 9\n*Element, type=C3D4\n2, 1, 2, 3, 9\n"
+                 "*Tie, name=T\nA, B\n*Element, type=SPRING1\n3, 1\n",
+         1,
+         "1 *TIE lines not translated\n"
+         "Element type SPRING1 is not a plane element: 1 elements skipped\n"
+         "The model is three-dimensional (element type C3D4); only plane models are "
+         "translated\n"},
+        {nodes + "*Element, type=CPS3\n1, 1, 2, 3\n7, 1, 2, 99\n", 1,
+         "Element 7 uses undefined node 99\n"},
+        {nodes + "*Element, type=T3D2\n1, 1, 2\n", 1,
+         "Element type T3D2 is not a plane element: 1 elements skipped\n"
+         "No nodes or elements found in the input\n"},
+        {nodes + "*Element, type=CPS3\n1, 1, 2, 3\n*Element, type=C3D8\n", 0, ""},
+    };
+    for (const auto& c : cases) {
+        const RunOutcome result = run(c.deck);
+        EXPECT_EQ(result.status, c.status) << c.deck;
+        EXPECT_EQ(after_counts(result.err), kFinished + c.said) << c.deck;
+        EXPECT_EQ(result.out.empty(), c.status != 0) << c.deck;
+    }
+}
+
+// With -full: a material line per section with the values of its material, the problem type
+// from the element types, and what cannot be given so.
+TEST(AbazentaRun, FullTranslationGivesMaterialsAndProblemType) {
+    const std::string mesh =
+        "** x\n*NODE\n1, 0, 0\n2, 1, 0\n3, 0, 1\n4, 1, 1\n*ELEMENT, TYPE=CAX3, ELSET=A\n1, 1, 2, "
+        "3\n"
+        "*ELEMENT, TYPE=CAX3, ELSET=B\n2, 2, 4, 3\n*ELEMENT, TYPE=DCC2D3\n3, 1, 4, 3\n";
+    const std::string materials =
+        "*MATERIAL, NAME=Steel\n*DENSITY\n7.8e-9\n*ELASTIC\n2.1e5, 0.3\n"
+        "*MATERIAL, NAME=Cork\n*ELASTIC, TYPE=ENGINEERING CONSTANTS\n1, 2, 3, 4, 5, 6, 7, 8, 9\n"
+        "*DENSITY\n2e-10\n";
+    const RunOutcome result =
+        run(mesh + materials +
+                "*SOLID SECTION, ELSET=A, MATERIAL=steel\n2.5\n*SHELL SECTION, ELSET=B, "
+                "MATERIAL=Cork\n*MEMBRANE SECTION, ELSET=A, MATERIAL=Air\n,\n"
+                "*SOLID SECTION, ELSET=B, MATERIAL=Cork\n",
+            {"-full"});
+    EXPECT_EQ(result.status, 0);
+    EXPECT_EQ(result.out.substr(0, result.out.find("    1    3")),
+              "zenta input file\n4 3 5 0\n"
+              "    1 2.100000e+05 3.000000e-01 2.500000e+00 1.000000e+00 7.800000e-09\n"
+              "    1 3.000000e+07 3.000000e-01 1.000000e+00 1.000000e+00 2.000000e-10\n"
+              "    1 3.000000e+07 3.000000e-01 1.000000e+00 1.000000e+00 0.000000e+00\n"
+              "    1 3.000000e+07 3.000000e-01 1.000000e+00 1.000000e+00 2.000000e-10\n"
+              "    1 3.000000e+07 3.000000e-01 1.000000e+00 1.000000e+00 1.000000e+00\n");
+    EXPECT_NE(result.out.find("\n    2    4    2"), std::string::npos);  // the later section
+    EXPECT_NE(result.out.find("\n    3    5    1"), std::string::npos);  // no section
+    EXPECT_EQ(after_counts(result.err),
+              std::string(kFinished) +
+                  "Material Cork: no isotropic elasticity, the fixed values are used\n"
+                  "Material Air: no isotropic elasticity, the fixed values are used\n"
+                  "1 elements have no section\n");
+
+    const RunOutcome mixed =
+        run("** x\n*NODE\n1, 0, 0\n2, 1, 0\n3, 0, 1\n*ELEMENT, TYPE=CPS3\n1, 1, 2, 3\n"
+            "*ELEMENT, TYPE=S3R\n2, 1, 2, 3\n*ELEMENT, TYPE=CPE3\n3, 1, 2, 3\n",
+            {"-full"});
+    EXPECT_EQ(mixed.status, 1);
+    EXPECT_EQ(
+        after_counts(mixed.err),
+        std::string(kFinished) + "Element types CPS3 and CPE3 need different problem types\n");
 }
 
 // Runs that cannot be translated: exact messages after the progress lines, nothing written.
 TEST(AbazentaRun, FailingInputsStopWithTheirMessageAndStatus) {
     const std::string nodes = "*NODE\n1, 0, 0\n2, 1, 0\n3, 0, 1\n";
     const std::string triangle = "*ELEMENT, TYPE=CPS3, ELSET=SET1\n1, 1, 2, 3\n";
-    struct Case {
+    const std::string second = "Starting second scan of the input file...\n";
+    const std::string nothing =
+        std::string(kFinished) + "No nodes or elements found in the input\n";
+    const struct {
         std::string name;
         std::string input;
         std::string err_tail;  // stderr after the "found:" counts
-    };
-    const std::string second = "Starting second scan of the input file...\n";
-    const std::string finished = "Finished scanning input file...\n";
-    const std::string nothing = "No nodes or elements found in the input\n";
-    const std::vector<Case> cases = {
-        {"empty input", "", second + finished + nothing},
-        {"nodes only", "** x\n" + nodes, second + finished + nothing},
-        {"elements only", "** x\n" + triangle, second + finished + nothing},
+    } cases[] = {
+        {"empty input", "", second + nothing},
+        {"nodes only", "** x\n" + nodes, second + nothing},
+        {"elements only", "** x\n" + triangle,
+         second + kFinished + "Element 1 uses undefined node 1\n"},
         {"only elements that cannot be written",
-         "** x\n" + nodes + "*ELEMENT, TYPE=T2D2, ELSET=SET1\n1, 1, 2\n2, 1, 2, 3, 1, 2\n",
-         second + finished + nothing},
-        {"lower-case keywords", "** x\n*node\n1, 0, 0\n*element\n1, 1, 1, 1\n",
-         second + finished + nothing},
+         "** x\n" + nodes + "*ELEMENT, TYPE=XX, ELSET=SET1\n1, 1, 2\n2, 1, 2, 3, 1, 2\n",
+         second + nothing},
         {"load direction 3", "** x\n" + nodes + triangle + "*CLOAD\n1, 3, 5.\n",
          second + "Unrecognized Nodal Force direction : 3\n1  3  5.\n\n"},
-        {"load direction on an undefined node", "** x\n" + nodes + triangle + "*CLOAD\n9, 6, 5.",
-         second + "Unrecognized Nodal Force direction : 6\n9  6  5.\n"},
+        {"load direction on an undefined set", "** x\n" + nodes + triangle + "*CLOAD\nTIP, 6, 5.",
+         second + "Unrecognized Nodal Force direction : 6\nTIP  6  5.\n"},
+        {"undefined part", "** x\n*Instance, name=I-1, part=Q\n",
+         second + "Part Q of instance I-1 is not defined\n"},
+        {"set too large", "** x\n*NSET, NSET=A, GENERATE\n1, 2000000000\n",
+         second + "Sets list more than 4000000 numbers; the model is too large for the "
+                  "translator\n"},
+        {"included file missing", "** x\n*INCLUDE, INPUT=" + kData + "/absent.inp\n",
+         "Included file " + kData + "/absent.inp could not be read\n"},
     };
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         const RunOutcome result = run(c.input);
         EXPECT_EQ(result.status, 1) << c.name;
         EXPECT_EQ(result.out, "") << c.name;
         const std::size_t counts = result.err.find("found:\n");
-        ASSERT_NE(counts, std::string::npos) << c.name;
-        const std::size_t after = result.err.find("\telements\n", counts) + 10;
+        const std::size_t after = counts == std::string::npos
+                                      ? result.err.find("...\n") + 4
+                                      : result.err.find("\telements\n", counts) + 10;
         EXPECT_EQ(result.err.substr(after), c.err_tail) << c.name;
     }
 }
@@ -176,9 +363,19 @@ TEST(AbazentaRun, TableFullStopsEndWithStatusOne) {
     result = run(input);
     EXPECT_EQ(result.status, 1);
     EXPECT_EQ(result.out, "");
-    EXPECT_EQ(result.err.substr(result.err.find("Starting second")),
-              "Starting second scan of the input file...\n"
+    EXPECT_EQ(after_counts(result.err),
               "Too many elements!\nChange the size of MAX_ELEM, and try again\n");
+
+    // Instances of one part together beyond the limit.
+    input = "** x\n*Part, name=P\n*Node\n";
+    for (int n = 1; n <= MAX_NODES / 2 + 1; ++n) input += std::to_string(n) + ", 0, 0\n";
+    input += "*End Part\n*Instance, name=A, part=P\n*Instance, name=B, part=P\n";
+    result = run(input);
+    EXPECT_EQ(result.status, 1);
+    EXPECT_EQ(
+        after_counts(result.err),
+        std::string(kFinished) +
+            "Too many nodes for translator! \nchange the parameter MAX_NODES, and try again\n");
 }
 
 TEST(AbazentaRun, ModelAtTheLimitsTranslates) {

@@ -3,11 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include <initializer_list>
 #include <sstream>
 #include <string>
-
-#include "conditions.h"
-#include "mesh_reader.h"
 
 namespace abazenta {
 namespace {
@@ -19,26 +17,35 @@ struct Written {
     std::string warnings;
 };
 
-Written write(const AbaqusModel& model) {
+Written write(const LegacyModel& model) {
     std::ostringstream out, warnings;
     write_model(model, out, warnings);
     return {out.str(), warnings.str()};
 }
 
-void add_nodes(AbaqusModel& model, int first, int last) {
-    for (int n = first; n <= last; ++n)
-        read_node(model, std::to_string(n) + " " + std::to_string(n) + ". -0.5\n");
+// Nodes 1 .. count at (n, -0.5), one fixed material line.
+LegacyModel model_with_nodes(int count) {
+    LegacyModel model;
+    for (int n = 1; n <= count; ++n) model.nodes.push_back({static_cast<double>(n), -0.5});
+    model.materials.assign(1, MaterialLine{});
+    return model;
+}
+
+// An element on output nodes given 1-based, as they are written.
+void add_element(LegacyModel& model, std::initializer_list<int> nodes, int material = 0) {
+    LegacyElement element;
+    for (int node : nodes) element.nodes[static_cast<std::size_t>(element.node_count++)] = node - 1;
+    element.material = material;
+    model.elements.push_back(element);
 }
 
 TEST(WriteModel, WritesEveryElementKindInLegacySlotOrder) {
-    AbaqusModel model;
-    add_nodes(model, 1, 8);
-    read_element_header(model, "*ELEMENT TYPE=CPS8 ELSET=SET1\n");
-    read_element(model, "11  1 2 3 4 5 6 7 8\n");  // c1 c2 c3 c4 m12 m23 m34 m41
-    read_element(model, "12  1 2 3 4 5 6\n");      // c1 c2 c3 m12 m23 m31
-    read_element_header(model, "*ELEMENT TYPE=CPS4 ELSET=SET2\n");
-    read_element(model, "13  8 7 6 5\n");
-    read_element(model, "14  3 2 1\n");
+    LegacyModel model = model_with_nodes(8);
+    model.materials.assign(2, MaterialLine{});
+    add_element(model, {1, 2, 3, 4, 5, 6, 7, 8});  // c1 c2 c3 c4 m12 m23 m34 m41
+    add_element(model, {1, 2, 3, 4, 5, 6});        // c1 c2 c3 m12 m23 m31
+    add_element(model, {8, 7, 6, 5}, 1);
+    add_element(model, {3, 2, 1}, 1);
     const Written written = write(model);
     EXPECT_EQ(written.out, std::string("zenta input file\n"
                                        "8 4 2 1\n") +
@@ -59,90 +66,76 @@ TEST(WriteModel, WritesEveryElementKindInLegacySlotOrder) {
 }
 
 TEST(WriteModel, SkipsOtherNodeCountsWithoutLeavingAGapInElementNumbers) {
-    AbaqusModel model;
-    add_nodes(model, 1, 4);
-    read_element_header(model, "*ELEMENT TYPE=T2D2 ELSET=SET1\n");
-    read_element(model, "1  1 2\n");
-    read_element(model, "2  1 2 3\n");
-    read_element(model, "3  1 2 3 4 1\n");
-    read_element(model, "4\n");
-    read_element(model, "5  2 3 4\n");
+    LegacyModel model = model_with_nodes(4);
+    add_element(model, {1, 2});
+    add_element(model, {1, 2, 3});
+    add_element(model, {1, 2, 3, 4, 1});
+    add_element(model, {});
+    add_element(model, {2, 3, 4});
     const Written written = write(model);
-    EXPECT_EQ(written.out, std::string("zenta input file\n"
-                                       "4 2 1 1\n") +
-                               kMaterialLine +
-                               "    1    1    1    6    2    6    3    6\n"
-                               "    2    1    2    6    3    6    4    6\n"
-                               "    1 1.000000e+00 -5.000000e-01\n"
-                               "    2 2.000000e+00 -5.000000e-01\n"
-                               "    3 3.000000e+00 -5.000000e-01\n"
-                               "    4 4.000000e+00 -5.000000e-01\n");
+    EXPECT_EQ(written.out.substr(0, written.out.find("    1 1.0")),
+              std::string("zenta input file\n"
+                          "4 2 1 1\n") +
+                  kMaterialLine +
+                  "    1    1    1    6    2    6    3    6\n"
+                  "    2    1    2    6    3    6    4    6\n");
     EXPECT_EQ(written.warnings,
               "Skipping element 0 2\nSkipping element 2 5\nSkipping element 3 0\n");
 }
 
-TEST(WriteModel, NodeNumbersFollowFirstAppearanceAndUndefinedNodesWriteZero) {
-    AbaqusModel model;
-    read_element_header(model, "*ELEMENT TYPE=CPS3 ELSET=SET1\n");
-    read_element(model, "1  30 10 77\n");  // elements may come before their nodes
-    read_node(model, "30  0. 0.\n");
-    read_node(model, "10  1. 0.\n");
-    const Written written = write(model);
-    EXPECT_NE(written.out.find("\n    1    1    1    4    2    4    0    4\n"), std::string::npos)
-        << written.out;
-}
-
 TEST(WriteModel, NodeSlotsStaySeparatedFromTenThousandOn) {
-    AbaqusModel model;
-    add_nodes(model, 1, 123456);
-    read_element_header(model, "*ELEMENT TYPE=CPS8 ELSET=SET1\n");
-    read_element(model, "1  9999 10000 99999 100000 123456 1 2 3\n");
-    read_element(model, "2  9998 9999 10000\n");
-    const Written written = write(model);
-    EXPECT_NE(written.out.find("\n    1    1 9999 123456 10000    1 99999    2 100000    3\n"
-                               "    2    1 9998 123458 9999 123458 10000 123458\n"),
+    LegacyModel model = model_with_nodes(123456);
+    add_element(model, {9999, 10000, 99999, 100000, 123456, 1, 2, 3});
+    add_element(model, {9998, 9999, 10000});
+    const std::string out = write(model).out;
+    EXPECT_NE(out.find("\n    1    1 9999 123456 10000    1 99999    2 100000    3\n"
+                       "    2    1 9998 123458 9999 123458 10000 123458\n"),
               std::string::npos);
-    EXPECT_NE(written.out.find("\n123456 1.234560e+05 -5.000000e-01\n"), std::string::npos);
+    EXPECT_NE(out.find("\n123456 1.234560e+05 -5.000000e-01\n"), std::string::npos);
 }
 
-TEST(WriteModel, WritesFixitiesInNodeOrder) {
-    AbaqusModel model;
-    add_nodes(model, 1, 5);
-    read_element_header(model, "*ELEMENT TYPE=CPS4 ELSET=SET1\n");
-    read_element(model, "1  1 2 3 4\n");
-    std::ostringstream warnings;
-    read_boundary(model, "4 2 0.\n", warnings);
-    read_boundary(model, "2 1 0.\n", warnings);
-    read_boundary(model, "2 2 0.\n", warnings);
+// Code 3 for both directions fixed at 0; otherwise a record per direction, 4 and 5 with the
+// prescribed displacement.
+TEST(WriteModel, WritesFixitiesAndPrescribedDisplacementsInNodeOrder) {
+    LegacyModel model = model_with_nodes(6);
+    add_element(model, {1, 2, 3});
+    model.fixities = {{0, kFixedX | kFixedY, 0.0, 0.0},
+                      {1, kFixedX, 0.0, 0.0},
+                      {2, kFixedY, 0.0, 0.0},
+                      {3, kFixedX, 0.25, 0.0},
+                      {4, kFixedX | kFixedY, 0.0, -1.5},
+                      {5, kFixedX | kFixedY, 2.0, 3.0}};
     const std::string out = write(model).out;
-    EXPECT_EQ(out.substr(out.find("AFIXITY")), "AFIXITY\n2\n2 3 0.0\n4 2 0.0\n");
+    EXPECT_EQ(out.substr(out.find("AFIXITY")),
+              "AFIXITY\n8\n1 3 0.0\n2 1 0.0\n3 2 0.0\n4 4 2.500000e-01\n5 1 0.0\n"
+              "5 5 -1.500000e+00\n6 4 2.000000e+00\n6 5 3.000000e+00\n");
 }
 
 TEST(WriteModel, WritesMergedLoadsAfterTheFixities) {
-    AbaqusModel model;
-    add_nodes(model, 1, 6);
-    read_element_header(model, "*ELEMENT TYPE=CPS3 ELSET=SET1\n");
-    read_element(model, "1  1 2 3\n");
-    std::ostringstream warnings;
-    read_boundary(model, "1 1 0.\n", warnings);
-    for (const char* line : {"5 1 10.\n", "6 2 0.125\n", "5 1 5.\n", "5 2 3.\n", "6 1 -1e-7\n"})
-        read_cload(model, line, warnings);
+    LegacyModel model = model_with_nodes(6);
+    add_element(model, {1, 2, 3});
+    model.fixities = {{0, kFixedX, 0.0, 0.0}};
+    model.loads = {{4, 1, 10, 0}, {5, 1, 0, 0.125}, {4, 1, 5, 0}, {4, 1, 0, 3}, {5, 1, -1e-7, 0}};
     const std::string out = write(model).out;
     EXPECT_EQ(out.substr(out.find("AFIXITY")),
               "AFIXITY\n1\n1 1 0.0\nALOADS\n2\n5 1 15 3\n6 1 -1e-07 0.125\n");
 }
 
-TEST(WriteModel, WritesOneIdenticalLineForEveryMaterialEvenWhenUnused) {
-    AbaqusModel model;
-    add_nodes(model, 1, 3);
-    read_element_header(model, "*ELEMENT TYPE=CPS3 ELSET=SET1\n");
-    read_element(model, "1  1 2 3\n");
-    read_element_header(model, "*ELEMENT TYPE=CPS3 ELSET=SET2\n");
-    read_element_header(model, "*ELEMENT TYPE=CPS3 ELSET=SET3\n");
-    const std::string out = write(model).out;
-    EXPECT_EQ(
-        out.substr(0, out.find("    1    1    1")),
-        std::string("zenta input file\n3 1 3 1\n") + kMaterialLine + kMaterialLine + kMaterialLine);
+TEST(WriteModel, WritesMaterialLinesWithTheirValuesOrFixed) {
+    LegacyModel model = model_with_nodes(3);
+    add_element(model, {1, 2, 3});
+    model.problem_type = kPlaneStrain;
+    model.materials = {MaterialLine{210000.0, 0.3, 5.0, 1.0, 7.85e-9}, MaterialLine{}};
+    std::string out = write(model).out;
+    EXPECT_EQ(out.substr(0, out.find("    1    1")),
+              std::string("zenta input file\n3 1 2 2\n") +
+                  "    1  2.10e+05  3.00e-01  5.00e+00  1.00e+00  7.85e-09\n" + kMaterialLine);
+    model.full_materials = true;
+    out = write(model).out;
+    EXPECT_EQ(out.substr(0, out.find("    1    1")),
+              "zenta input file\n3 1 2 2\n"
+              "    1 2.100000e+05 3.000000e-01 5.000000e+00 1.000000e+00 7.850000e-09\n"
+              "    1 3.000000e+07 3.000000e-01 1.000000e+00 1.000000e+00 1.000000e+00\n");
 }
 
 }  // namespace

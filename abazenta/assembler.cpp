@@ -1,0 +1,300 @@
+// Assembly of the output model from what the second scan gathered.
+#include "assembler.h"
+
+#include <algorithm>
+#include <unordered_map>
+#include <unordered_set>
+
+#include "element_types.h"
+#include "error.h"
+#include "fields.h"
+#include "messages.h"
+#include "writer.h"
+
+namespace abazenta {
+
+namespace {
+
+// One mesh as it goes into the output: the deck's own mesh, or an instance's copy of a part.
+struct PlacedMesh {
+    const Mesh* mesh = nullptr;
+    int part = -1;                         // -1 for the deck's own mesh
+    const Placement* placement = nullptr;  // nullptr: as it is
+    std::size_t first_node = 0;            // output index of its first node
+};
+
+class Assembler {
+  public:
+    Assembler(const DeckModel& deck, bool full, std::ostream& diagnostics)
+        : deck_(deck), full_(full), diagnostics_(diagnostics) {}
+
+    LegacyModel run() {
+        place_meshes();
+        report_not_translated();
+        report_skipped_types();
+        check_size();
+        check_plane();
+        place_nodes();
+        if (full_)
+            prepare_sections();
+        else
+            give_element_set_materials();
+        place_elements();
+        if (model_.nodes.empty() || count_writable_elements(model_) == 0)
+            throw TranslationError(messages::kNothingToWrite, 1);
+        model_.full_materials = full_;
+        if (full_) {
+            set_problem_type();
+            give_section_materials();
+        }
+        place_conditions();
+        return std::move(model_);
+    }
+
+  private:
+    // Only the instances are translated when the deck has parts; instance node numbers follow
+    // one another in *INSTANCE order.
+    void place_meshes() {
+        if (!deck_.has_parts) {
+            placed_.push_back({&deck_.deck_mesh, -1, nullptr, 0});
+            deck_placed_ = true;
+            return;
+        }
+        std::size_t first_node = 0;
+        for (const Instance& instance : deck_.instances) {
+            const Mesh& mesh = deck_.parts[static_cast<std::size_t>(instance.part)].mesh;
+            instance_first_node_.push_back(first_node);
+            placed_.push_back({&mesh, instance.part, &instance.placement, first_node});
+            first_node += mesh.node_xy.size();
+        }
+    }
+
+    void report_not_translated() {
+        for (const KeywordCount& count : deck_.not_translated)
+            diagnostics_ << messages::lines_not_translated(count.lines, count.keyword);
+    }
+
+    // In the order in which the types first appear in the deck.
+    void report_skipped_types() {
+        std::vector<long long> skipped(deck_.element_types.size(), 0);
+        for (const PlacedMesh& placed : placed_)
+            for (const auto& [type, count] : placed.mesh->skipped_types)
+                skipped[static_cast<std::size_t>(type)] += count;
+        for (std::size_t type = 0; type < skipped.size(); ++type)
+            if (skipped[type] > 0)
+                diagnostics_ << messages::not_a_plane_element(deck_.element_types[type],
+                                                              skipped[type]);
+    }
+
+    void check_size() {
+        std::size_t nodes = 0;
+        for (const PlacedMesh& placed : placed_) {
+            nodes += placed.mesh->node_xy.size();
+            element_count_ += placed.mesh->elements.size();
+        }
+        if (nodes > static_cast<std::size_t>(MAX_NODES))
+            throw TranslationError(messages::kTooManyNodes, 1);
+        if (element_count_ > static_cast<std::size_t>(MAX_ELEM))
+            throw TranslationError(messages::kTooManyElements, 1);
+        model_.nodes.reserve(nodes);
+        model_.elements.reserve(element_count_);
+    }
+
+    void check_plane() const {
+        for (const PlacedMesh& placed : placed_) {
+            const int type = placed.mesh->first_solid_type;
+            if (type >= 0)
+                throw TranslationError(messages::three_dimensional(
+                                           deck_.element_types[static_cast<std::size_t>(type)]),
+                                       1);
+        }
+    }
+
+    void place_nodes() {
+        for (const PlacedMesh& placed : placed_) {
+            for (const NodeXY& xy : placed.mesh->node_xy)
+                model_.nodes.push_back(placed.placement != nullptr ? placed.placement->apply(xy)
+                                                                   : xy);
+        }
+    }
+
+    // The material of an element: by its element-set key, or with -full by its section
+    // (kNoSection when it has none).
+    int material_of(const PlacedMesh& placed, std::size_t element) {
+        if (!full_) {
+            const int key = placed.mesh->elements[element].material_key;
+            return material_of_key_[static_cast<std::size_t>(key)];
+        }
+        return section_of(placed)[element];
+    }
+
+    void place_elements() {
+        if (full_) element_types_.reserve(element_count_);
+        for (const PlacedMesh& placed : placed_) {
+            const Mesh& mesh = *placed.mesh;
+            for (std::size_t e = 0; e < mesh.elements.size(); ++e) {
+                const StoredElement& stored = mesh.elements[e];
+                LegacyElement element;
+                element.node_count = stored.node_count;
+                element.material = material_of(placed, e);
+                for (int k = 0; k < stored.node_count; ++k) {
+                    const std::size_t slot = static_cast<std::size_t>(k);
+                    const int node = mesh.node_map.find(stored.nodes[slot]);
+                    if (node < 0)
+                        throw TranslationError(messages::element_uses_undefined_node(
+                                                   stored.number, stored.nodes[slot]),
+                                               1);
+                    element.nodes[slot] = static_cast<int>(placed.first_node) + node;
+                }
+                model_.elements.push_back(element);
+                if (full_) element_types_.push_back(stored.type);
+            }
+        }
+    }
+
+    // Default: one fixed material line per element-set key, in order of appearance.
+    void give_element_set_materials() {
+        material_of_key_.assign(deck_.material_keys.size(), -1);
+        int count = 0;
+        for (const PlacedMesh& placed : placed_)
+            for (int key : placed.mesh->block_keys)
+                if (material_of_key_[static_cast<std::size_t>(key)] < 0)
+                    material_of_key_[static_cast<std::size_t>(key)] = count++;
+        model_.materials.assign(static_cast<std::size_t>(count), MaterialLine{});
+    }
+
+    // With -full: the problem type that the types of the written elements agree on.
+    void set_problem_type() {
+        int problem_type = kNoProblemType;
+        int first_type = -1;
+        std::vector<int> vote_of_type(deck_.element_types.size());
+        for (std::size_t type = 0; type < vote_of_type.size(); ++type)
+            vote_of_type[type] = element_type_info(deck_.element_types[type]).problem_type;
+        for (std::size_t i = 0; i < model_.elements.size(); ++i) {
+            if (!is_writable_element(model_.elements[i].node_count)) continue;
+            const int type = element_types_[i];
+            const int vote = vote_of_type[static_cast<std::size_t>(type)];
+            if (vote == kNoProblemType) continue;
+            if (problem_type == kNoProblemType) {
+                problem_type = vote;
+                first_type = type;
+            } else if (vote != problem_type) {
+                throw TranslationError(
+                    messages::different_problem_types(
+                        deck_.element_types[static_cast<std::size_t>(first_type)],
+                        deck_.element_types[static_cast<std::size_t>(type)]),
+                    1);
+            }
+        }
+        model_.problem_type = problem_type == kNoProblemType ? kPlaneStress : problem_type;
+    }
+
+    // With -full, before the elements are placed: the section of every element of every part.
+    void prepare_sections() {
+        for (const PlacedMesh& placed : placed_) section_of(placed);
+    }
+
+    // With -full: one material line per section, then one for the elements in none.
+    void give_section_materials() {
+        std::unordered_set<std::string> reported;
+        for (const Section& section : deck_.sections) {
+            MaterialLine line;
+            line.thickness = section.thickness;
+            line.density = 0.0;
+            const auto found = deck_.materials.find(upper_case(section.material));
+            if (found != deck_.materials.end()) line.density = found->second.density;
+            if (found != deck_.materials.end() && found->second.isotropic) {
+                line.modulus = found->second.modulus;
+                line.poisson_ratio = found->second.poisson_ratio;
+            } else if (reported.insert(upper_case(section.material)).second) {
+                diagnostics_ << messages::no_isotropic_elasticity(section.material);
+            }
+            model_.materials.push_back(line);
+        }
+        const int no_section = static_cast<int>(model_.materials.size());
+        int without = 0;
+        for (LegacyElement& element : model_.elements) {
+            if (element.material != kNoSection) continue;
+            element.material = no_section;
+            if (is_writable_element(element.node_count)) ++without;
+        }
+        if (without == 0) return;
+        model_.materials.push_back(MaterialLine{});
+        diagnostics_ << messages::elements_without_section(without);
+    }
+
+    // The section of every element of a placed mesh (the later section of an element wins);
+    // computed once per part.
+    const std::vector<int>& section_of(const PlacedMesh& placed) {
+        auto [entry, is_new] = sections_by_part_.try_emplace(placed.part);
+        if (!is_new) return entry->second;
+        const Mesh& mesh = *placed.mesh;
+        std::vector<int>& section_of_element = entry->second;
+        section_of_element.assign(mesh.elements.size(), kNoSection);
+        for (std::size_t s = 0; s < deck_.sections.size(); ++s) {
+            const Section& section = deck_.sections[s];
+            if (section.part != placed.part) continue;
+            const std::vector<SetMember>* members = mesh.element_sets.find(section.elset);
+            if (members == nullptr) continue;
+            for (const SetMember& member : *members) {
+                const int element =
+                    member.instance == kOwnMesh ? mesh.element_map.find(member.number) : -1;
+                if (element >= 0)
+                    section_of_element[static_cast<std::size_t>(element)] = static_cast<int>(s);
+            }
+        }
+        return section_of_element;
+    }
+
+    // Output node index of a node of the deck's own mesh or of an instance; -1 when that mesh
+    // is not translated.
+    int output_node(const NodeTarget& target) const {
+        if (target.instance == kOwnMesh) return deck_placed_ ? target.node : -1;
+        const std::size_t first = instance_first_node_[static_cast<std::size_t>(target.instance)];
+        return static_cast<int>(first) + target.node;
+    }
+
+    void place_conditions() {
+        std::unordered_map<int, std::size_t> fixity_of_node;  // output node -> position
+        for (const FixityRecord& record : deck_.fixities) {
+            const int node = output_node(record.target);
+            if (node < 0) continue;
+            const auto [entry, is_new] = fixity_of_node.try_emplace(node, model_.fixities.size());
+            if (is_new) model_.fixities.push_back(NodeFixity{node, 0, 0.0, 0.0});
+            NodeFixity& fixity = model_.fixities[entry->second];
+            fixity.fixed |= record.directions;
+            if ((record.directions & kFixedX) != 0) fixity.x_value = record.value;
+            if ((record.directions & kFixedY) != 0) fixity.y_value = record.value;
+        }
+        std::sort(model_.fixities.begin(), model_.fixities.end(),
+                  [](const NodeFixity& a, const NodeFixity& b) { return a.node < b.node; });
+        model_.loads.reserve(deck_.loads.size());
+        for (const LoadTarget& load : deck_.loads) {
+            const int node = output_node(load.target);
+            if (node >= 0) model_.loads.push_back({node, kLoadCase, load.fx, load.fy});
+        }
+    }
+
+    static constexpr int kLoadCase = 1;    // every load belongs to load case 1
+    static constexpr int kNoSection = -1;  // the material of an element in no section
+
+    const DeckModel& deck_;
+    const bool full_;
+    std::ostream& diagnostics_;
+    std::vector<PlacedMesh> placed_;
+    std::vector<std::size_t> instance_first_node_;  // by instance index
+    bool deck_placed_ = false;                      // the deck's own mesh is translated
+    std::size_t element_count_ = 0;                 // elements of all placed meshes
+    std::vector<int> element_types_;                // -full: type of every output element
+    std::vector<int> material_of_key_;  // default: material line of every element-set key
+    std::unordered_map<int, std::vector<int>> sections_by_part_;  // -full, by part (-1: deck)
+    LegacyModel model_;
+};
+
+}  // namespace
+
+LegacyModel assemble(const DeckModel& deck, bool full, std::ostream& diagnostics) {
+    return Assembler(deck, full, diagnostics).run();
+}
+
+}  // namespace abazenta

@@ -1,0 +1,56 @@
+// The translated model as the writer prints it: nodes numbered 0, 1, 2, ... in output order,
+// elements naming those indexes, material lines, fixities and loads.
+#pragma once
+
+#include <array>
+#include <vector>
+
+#include "deck_model.h"
+#include "element_types.h"
+
+namespace abazenta {
+
+// One material line: type 1, then these properties in this order.
+struct MaterialLine {
+    double modulus = 3.0e7;
+    double poisson_ratio = 0.3;
+    double thickness = 1.0;
+    double toughness = 1.0;
+    double density = 1.0;
+};
+
+struct LegacyElement {
+    std::array<int, kMaxElementNodes> nodes{};  // output node indexes (0-based), ABAQUS order
+    int node_count = 0;
+    int material = 0;  // index into LegacyModel::materials
+};
+
+// A node's fixed directions and their prescribed displacements (0 for a plain fixity).
+struct NodeFixity {
+    int node = 0;             // output node index (0-based)
+    unsigned char fixed = 0;  // kFixedX | kFixedY
+    double x_value = 0.0;
+    double y_value = 0.0;
+};
+
+// One concentrated load.
+struct LoadRecord {
+    int node = 0;       // output node index (0-based)
+    int load_case = 0;  // load case number
+    double fx = 0.0;    // force in direction 1
+    double fy = 0.0;    // force in direction 2
+};
+
+struct LegacyModel {
+    // Material lines with all their values ("%e"); otherwise the fixed lines of the plain
+    // translation ("%9.2e").
+    bool full_materials = false;
+    int problem_type = kPlaneStress;
+    std::vector<MaterialLine> materials;
+    std::vector<LegacyElement> elements;
+    std::vector<NodeXY> nodes;
+    std::vector<NodeFixity> fixities;  // one per node with a fixity, in node order
+    std::vector<LoadRecord> loads;     // in the order of the *CLOAD lines
+};
+
+}  // namespace abazenta

@@ -51,8 +51,7 @@ class Data {
 
     int problem_type = 1;  // 0 axisymmetric, 1 plane stress, 2 plane strain
 
-    ArchiveRelease release;  // as the release line says (set by the summary)
-    LineForms lineForms;     // node and element line forms that the readers read
+    LineForms lineForms;  // node and element line forms that the readers read (set by the summary)
     // Materials that an "MPDATA" line gives NUXY (set by the summary): for the others PRXY
     // is Poisson's ratio.
     std::unordered_set<int> materialsWithNuxy;

@@ -188,7 +188,7 @@ void Data::readSummary(std::istream& cdbFile) {
     std::streampos start = cdbFile.tellg();
     SummaryScan scan = scanArchive(cdbFile);
 
-    release = scan.release.value_or(ArchiveRelease::unknown());
+    ArchiveRelease release = scan.release.value_or(ArchiveRelease::unknown());
     console_ << release.versionLine();
     if (release.newerThanChecked()) console_ << rules_.newerWarning;
     if (release.tooOld())

@@ -102,20 +102,20 @@ bool ElementRecords::next(Elem& elem) {
 
 bool ElementRecords::nextFromAttributeLines(Elem& elem) {
     // Attribute line, then node line; the node line completes the element.
+    Elem pending;  // attributes waiting for their node line
     while (reader_.next(line_)) {
         if (!startsWith(line_, "EN,") || line_.size() < 10) continue;
         if (line_.compare(8, 2, "AT") == 0) {
             int ignored = 0;
-            pending_ = Elem();
-            std::sscanf(fromPosition(line_, 14), "%d, %d, %d, %d, %d", &pending_.num_nodes,
-                        &pending_.mat, &pending_.type, &ignored, &pending_.id);
+            pending = Elem();
+            std::sscanf(fromPosition(line_, 14), "%d, %d, %d, %d, %d", &pending.num_nodes,
+                        &pending.mat, &pending.type, &ignored, &pending.id);
         } else if (line_.compare(8, 2, "NO") == 0) {
-            int* n = pending_.nodes;
+            int* n = pending.nodes;
             std::sscanf(fromPosition(line_, 14), "%d, %d, %d, %d, %d, %d, %d, %d", &n[0], &n[1],
                         &n[2], &n[3], &n[4], &n[5], &n[6], &n[7]);
-            skipLines(reader_, (pending_.num_nodes > 8) + (pending_.num_nodes > 16));
-            elem = pending_;
-            pending_ = Elem();
+            skipLines(reader_, (pending.num_nodes > 8) + (pending.num_nodes > 16));
+            elem = pending;
             return true;
         }
     }

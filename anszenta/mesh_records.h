@@ -50,7 +50,6 @@ class ElementRecords {
     int blocksSeen_ = 0;  // "EBLOCK" lines met
     bool done_ = false;
     std::string line_;
-    Elem pending_;  // attributes waiting for their node line
 };
 
 // True when an "EBLOCK" line gives the SOLID key: its rows have the 18- or 19-number form.

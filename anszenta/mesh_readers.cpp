@@ -122,15 +122,15 @@ bool ElementRecords::nextFromAttributeLines(Elem& elem) {
     return false;
 }
 
-bool hasSolidKey(const std::string& blockLine) {
-    return blockLine.find(",SOLID") != std::string::npos;
+bool isReadElementBlock(const std::string& blockLine, bool firstBlock) {
+    return firstBlock || blockLine.find(",SOLID") != std::string::npos;
 }
 
 bool ElementRecords::enterNextBlock() {
     while (reader_.next(line_)) {
         if (!startsWith(line_, "EBLOCK")) continue;
-        bool readable = blocksSeen_ == 0 || hasSolidKey(line_);
-        ++blocksSeen_;
+        bool readable = isReadElementBlock(line_, !blockSeen_);
+        blockSeen_ = true;
         if (readable) {
             skipLines(reader_, 1);  // the format description line
             return true;

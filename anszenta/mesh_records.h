@@ -39,21 +39,22 @@ class ElementRecords {
   private:
     bool nextFromAttributeLines(Elem& elem);
     bool nextFromBlock(Elem& elem);
-    // Enters the next element block that is read: the archive's first "EBLOCK" whatever its
-    // key, a later one only with the SOLID key (the others hold contact and surface elements
-    // in a short form of their own, which the summary counts as not translated).
+    // Enters the next element block that is read (see isReadElementBlock).
     bool enterNextBlock();
 
     LineReader reader_;
     LineForms::Elements form_;
     bool inBlock_ = false;
-    int blocksSeen_ = 0;  // "EBLOCK" lines met
+    bool blockSeen_ = false;  // an "EBLOCK" line has been met
     bool done_ = false;
     std::string line_;
 };
 
-// True when an "EBLOCK" line gives the SOLID key: its rows have the 18- or 19-number form.
-bool hasSolidKey(const std::string& blockLine);
+// True for an element block whose rows the element readers read: the archive's first "EBLOCK"
+// whatever its key, a later one only with the SOLID key, whose rows have the 18- or 19-number
+// form (the others hold contact and surface elements in a short form of their own, which the
+// summary counts as not translated).
+bool isReadElementBlock(const std::string& blockLine, bool firstBlock);
 
 // Number of records of each kind, for an archive without the figure of its "NUMOFF" line.
 int countNodeRecords(std::istream& in, LineForms::Nodes form);

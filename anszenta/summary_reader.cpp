@@ -105,12 +105,12 @@ void noteNodeBlock(SummaryScan& scan, const std::string&, LineReader&) {
     scan.evidence.blocks = true;
 }
 
-// The format line of the first element block tells 18 numbers per row from 19. The element
-// readers pass over the rows of a later block without the SOLID key; they are counted here.
+// The format line of the first element block tells 18 numbers per row from 19. The rows of a
+// block that the element readers pass over are counted here.
 void noteElementBlock(SummaryScan& scan, const std::string& line, LineReader& reader) {
     scan.meshDataSeen = true;
     scan.evidence.blocks = true;
-    if (!scan.firstElementBlock && !hasSolidKey(line)) {
+    if (!isReadElementBlock(line, scan.firstElementBlock)) {
         forEachBlockRow(reader, [&scan](const std::string&) { ++scan.shortFormElementLines; });
         return;
     }

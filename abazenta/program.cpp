@@ -13,7 +13,7 @@
 #include "error.h"
 #include "include_files.h"
 #include "messages.h"
-#include "output_file.h"
+#include "replacing_file.h"
 #include "translator.h"
 #include "writer.h"
 
@@ -83,6 +83,14 @@ InputText read_input(const Options& options, std::istream& standard_input) {
     return text;
 }
 
+// The "-out" file through the suite's replacing file: complete, or any earlier file untouched.
+void write_out_file(const std::string& path, const std::string& bytes) {
+    zenta::ReplacingFile file;
+    if (!file.Open(path)) throw TranslationError(messages::not_written(path), 1);
+    file.Stream().write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    if (!file.Commit()) throw TranslationError(messages::not_written(path), 1);
+}
+
 }  // namespace
 
 void run_program(const std::vector<std::string>& args, std::istream& standard_input,
@@ -105,10 +113,7 @@ void run_program(const std::vector<std::string>& args, std::istream& standard_in
         // whether or not the file can then be written.
         std::ostringstream legacy;
         write_model(model, legacy, diagnostics);
-        const std::string bytes = legacy.str();
-        write_file_atomically(options.out_file_name, [&](std::ostream& out) {
-            out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-        });
+        write_out_file(options.out_file_name, legacy.str());
         return;
     }
     write_model(model, standard_output, diagnostics);

@@ -15,7 +15,6 @@
 #include "messages.h"
 #include "replacing_file.h"
 #include "translator.h"
-#include "writer.h"
 
 namespace abazenta {
 
@@ -107,18 +106,17 @@ void run_program(const std::vector<std::string>& args, std::istream& standard_in
     }
     TranslationOptions translation;
     translation.full = options.full;
-    const LegacyModel model = scan_model(source, translation, diagnostics);
-    if (!options.out_file_name.empty()) {
-        // The file is composed first, so that the writer's warnings come out the same way
-        // whether or not the file can then be written.
-        std::ostringstream legacy;
-        write_model(model, legacy, diagnostics);
-        write_out_file(options.out_file_name, legacy.str());
+    if (options.out_file_name.empty()) {
+        translate(source, translation, standard_output, diagnostics);
+        if (!standard_output.flush())
+            throw TranslationError(messages::not_written("standard output"), 1);
         return;
     }
-    write_model(model, standard_output, diagnostics);
-    if (!standard_output.flush())
-        throw TranslationError(messages::not_written("standard output"), 1);
+    // The file is composed first, so that the writer's warnings come out the same way whether
+    // or not the file can then be written.
+    std::ostringstream legacy;
+    translate(source, translation, legacy, diagnostics);
+    write_out_file(options.out_file_name, legacy.str());
 }
 
 }  // namespace abazenta

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "deck_model.h"
 #include "error.h"
 #include "files.h"
 #include "program.h"

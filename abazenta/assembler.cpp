@@ -57,13 +57,11 @@ class Assembler {
     void place_meshes() {
         if (!deck_.has_parts) {
             placed_.push_back({&deck_.deck_mesh, -1, nullptr, 0});
-            deck_placed_ = true;
             return;
         }
         std::size_t first_node = 0;
         for (const Instance& instance : deck_.instances) {
             const Mesh& mesh = deck_.parts[static_cast<std::size_t>(instance.part)].mesh;
-            instance_first_node_.push_back(first_node);
             placed_.push_back({&mesh, instance.part, &instance.placement, first_node});
             first_node += mesh.node_xy.size();
         }
@@ -247,10 +245,10 @@ class Assembler {
     }
 
     // Output node index of a node of the deck's own mesh or of an instance; -1 when that mesh
-    // is not translated.
+    // is not translated. With parts, the placed meshes are the instances in order.
     int output_node(const NodeTarget& target) const {
-        if (target.instance == kOwnMesh) return deck_placed_ ? target.node : -1;
-        const std::size_t first = instance_first_node_[static_cast<std::size_t>(target.instance)];
+        if (target.instance == kOwnMesh) return deck_.has_parts ? -1 : target.node;
+        const std::size_t first = placed_[static_cast<std::size_t>(target.instance)].first_node;
         return static_cast<int>(first) + target.node;
     }
 
@@ -281,11 +279,9 @@ class Assembler {
     const DeckModel& deck_;
     const bool full_;
     std::ostream& diagnostics_;
-    std::vector<PlacedMesh> placed_;
-    std::vector<std::size_t> instance_first_node_;  // by instance index
-    bool deck_placed_ = false;                      // the deck's own mesh is translated
-    std::size_t element_count_ = 0;                 // elements of all placed meshes
-    std::vector<int> element_types_;                // -full: type of every output element
+    std::vector<PlacedMesh> placed_;    // with parts, one per instance in instance order
+    std::size_t element_count_ = 0;     // elements of all placed meshes
+    std::vector<int> element_types_;    // -full: type of every output element
     std::vector<int> material_of_key_;  // default: material line of every element-set key
     std::unordered_map<int, std::vector<int>> sections_by_part_;  // -full, by part (-1: deck)
     LegacyModel model_;

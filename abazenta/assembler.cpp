@@ -35,10 +35,7 @@ class Assembler {
         check_size();
         check_plane();
         place_nodes();
-        if (full_)
-            prepare_sections();
-        else
-            give_element_set_materials();
+        if (!full_) give_element_set_materials();
         place_elements();
         if (model_.nodes.empty() || count_writable_elements(model_) == 0)
             throw TranslationError(messages::kNothingToWrite, 1);
@@ -116,25 +113,21 @@ class Assembler {
         }
     }
 
-    // The material of an element: by its element-set key, or with -full by its section
-    // (kNoSection when it has none).
-    int material_of(const PlacedMesh& placed, std::size_t element) {
-        if (!full_) {
-            const int key = placed.mesh->elements[element].material_key;
-            return material_of_key_[static_cast<std::size_t>(key)];
-        }
-        return section_of(placed)[element];
-    }
-
     void place_elements() {
         if (full_) element_types_.reserve(element_count_);
         for (const PlacedMesh& placed : placed_) {
             const Mesh& mesh = *placed.mesh;
+            // An element's material: with -full by its section (kNoSection when it has none),
+            // otherwise by its element-set key.
+            const std::vector<int>* sections = full_ ? &section_of(placed) : nullptr;
             for (std::size_t e = 0; e < mesh.elements.size(); ++e) {
                 const StoredElement& stored = mesh.elements[e];
                 LegacyElement element;
                 element.node_count = stored.node_count;
-                element.material = material_of(placed, e);
+                element.material =
+                    sections != nullptr
+                        ? (*sections)[e]
+                        : material_of_key_[static_cast<std::size_t>(stored.material_key)];
                 for (int k = 0; k < stored.node_count; ++k) {
                     const std::size_t slot = static_cast<std::size_t>(k);
                     const int node = mesh.node_map.find(stored.nodes[slot]);
@@ -185,11 +178,6 @@ class Assembler {
             }
         }
         model_.problem_type = problem_type == kNoProblemType ? kPlaneStress : problem_type;
-    }
-
-    // With -full, before the elements are placed: the section of every element of every part.
-    void prepare_sections() {
-        for (const PlacedMesh& placed : placed_) section_of(placed);
     }
 
     // With -full: one material line per section, then one for the elements in none.

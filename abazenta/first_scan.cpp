@@ -24,7 +24,6 @@ FirstScanCounts first_scan(const Deck& deck, std::ostream& echo) {
         int* counter = nullptr;
         if (!keyword_passed_over && !block.keyword_text.empty()) {
             if (echo_next) echo_lines(block.keyword_text, echo);
-            if (block.keyword == "ENDSTEP") break;
             counter = counter_for(block.keyword, counts);
             echo_next = counter == nullptr;
         }

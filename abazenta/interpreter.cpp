@@ -82,7 +82,6 @@ class Interpreter {
 
     DeckModel run() {
         for (const Block& block : deck_.blocks) {
-            if (block.keyword == "ENDSTEP") break;
             if (const Handler handler = handler_for(block.keyword)) {
                 (this->*handler)(block);
                 continue;

@@ -52,7 +52,7 @@ class Assembler {
     // Only the instances are translated when the deck has parts; instance node numbers follow
     // one another in *INSTANCE order.
     void place_meshes() {
-        if (!deck_.has_parts) {
+        if (!deck_.has_parts()) {
             placed_.push_back({&deck_.deck_mesh, -1, nullptr, 0});
             return;
         }
@@ -235,7 +235,7 @@ class Assembler {
     // Output node index of a node of the deck's own mesh or of an instance; -1 when that mesh
     // is not translated. With parts, the placed meshes are the instances in order.
     int output_node(const NodeTarget& target) const {
-        if (target.instance == kOwnMesh) return deck_.has_parts ? -1 : target.node;
+        if (target.instance == kOwnMesh) return deck_.has_parts() ? -1 : target.node;
         const std::size_t first = placed_[static_cast<std::size_t>(target.instance)].first_node;
         return static_cast<int>(first) + target.node;
     }

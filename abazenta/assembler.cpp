@@ -35,10 +35,7 @@ class Assembler {
         check_size();
         check_plane();
         place_nodes();
-        if (full_)
-            prepare_sections();
-        else
-            give_element_set_materials();
+        if (!full_) give_element_set_materials();
         place_elements();
         if (model_.nodes.empty() || count_writable_elements(model_) == 0)
             throw TranslationError(messages::kNothingToWrite, 1);
@@ -55,15 +52,13 @@ class Assembler {
     // Only the instances are translated when the deck has parts; instance node numbers follow
     // one another in *INSTANCE order.
     void place_meshes() {
-        if (!deck_.has_parts) {
+        if (!deck_.has_parts()) {
             placed_.push_back({&deck_.deck_mesh, -1, nullptr, 0});
-            deck_placed_ = true;
             return;
         }
         std::size_t first_node = 0;
         for (const Instance& instance : deck_.instances) {
             const Mesh& mesh = deck_.parts[static_cast<std::size_t>(instance.part)].mesh;
-            instance_first_node_.push_back(first_node);
             placed_.push_back({&mesh, instance.part, &instance.placement, first_node});
             first_node += mesh.node_xy.size();
         }
@@ -118,25 +113,21 @@ class Assembler {
         }
     }
 
-    // The material of an element: by its element-set key, or with -full by its section
-    // (kNoSection when it has none).
-    int material_of(const PlacedMesh& placed, std::size_t element) {
-        if (!full_) {
-            const int key = placed.mesh->elements[element].material_key;
-            return material_of_key_[static_cast<std::size_t>(key)];
-        }
-        return section_of(placed)[element];
-    }
-
     void place_elements() {
         if (full_) element_types_.reserve(element_count_);
         for (const PlacedMesh& placed : placed_) {
             const Mesh& mesh = *placed.mesh;
+            // An element's material: with -full by its section (kNoSection when it has none),
+            // otherwise by its element-set key.
+            const std::vector<int>* sections = full_ ? &section_of(placed) : nullptr;
             for (std::size_t e = 0; e < mesh.elements.size(); ++e) {
                 const StoredElement& stored = mesh.elements[e];
                 LegacyElement element;
                 element.node_count = stored.node_count;
-                element.material = material_of(placed, e);
+                element.material =
+                    sections != nullptr
+                        ? (*sections)[e]
+                        : material_of_key_[static_cast<std::size_t>(stored.material_key)];
                 for (int k = 0; k < stored.node_count; ++k) {
                     const std::size_t slot = static_cast<std::size_t>(k);
                     const int node = mesh.node_map.find(stored.nodes[slot]);
@@ -187,11 +178,6 @@ class Assembler {
             }
         }
         model_.problem_type = problem_type == kNoProblemType ? kPlaneStress : problem_type;
-    }
-
-    // With -full, before the elements are placed: the section of every element of every part.
-    void prepare_sections() {
-        for (const PlacedMesh& placed : placed_) section_of(placed);
     }
 
     // With -full: one material line per section, then one for the elements in none.
@@ -247,10 +233,10 @@ class Assembler {
     }
 
     // Output node index of a node of the deck's own mesh or of an instance; -1 when that mesh
-    // is not translated.
+    // is not translated. With parts, the placed meshes are the instances in order.
     int output_node(const NodeTarget& target) const {
-        if (target.instance == kOwnMesh) return deck_placed_ ? target.node : -1;
-        const std::size_t first = instance_first_node_[static_cast<std::size_t>(target.instance)];
+        if (target.instance == kOwnMesh) return deck_.has_parts() ? -1 : target.node;
+        const std::size_t first = placed_[static_cast<std::size_t>(target.instance)].first_node;
         return static_cast<int>(first) + target.node;
     }
 
@@ -281,11 +267,9 @@ class Assembler {
     const DeckModel& deck_;
     const bool full_;
     std::ostream& diagnostics_;
-    std::vector<PlacedMesh> placed_;
-    std::vector<std::size_t> instance_first_node_;  // by instance index
-    bool deck_placed_ = false;                      // the deck's own mesh is translated
-    std::size_t element_count_ = 0;                 // elements of all placed meshes
-    std::vector<int> element_types_;                // -full: type of every output element
+    std::vector<PlacedMesh> placed_;    // with parts, one per instance in instance order
+    std::size_t element_count_ = 0;     // elements of all placed meshes
+    std::vector<int> element_types_;    // -full: type of every output element
     std::vector<int> material_of_key_;  // default: material line of every element-set key
     std::unordered_map<int, std::vector<int>> sections_by_part_;  // -full, by part (-1: deck)
     LegacyModel model_;

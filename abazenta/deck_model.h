@@ -132,7 +132,6 @@ struct DeckModel {
     std::unordered_map<std::string, int> part_by_name;  // upper-case name -> index
     std::vector<Instance> instances;                    // in *INSTANCE order
     std::unordered_map<std::string, int> instance_by_name;
-    bool has_parts = false;  // then only the instances are translated
 
     std::vector<std::string> element_types;  // upper-case type names, in order of appearance
     std::vector<std::string> material_keys;  // element-set keys, in order of appearance
@@ -142,6 +141,9 @@ struct DeckModel {
     std::vector<FixityRecord> fixities;        // in line order
     std::vector<LoadTarget> loads;             // in line order
     std::vector<KeywordCount> not_translated;  // in order of first appearance
+
+    // A deck with parts has only its instances translated.
+    bool has_parts() const { return !parts.empty(); }
 };
 
 }  // namespace abazenta

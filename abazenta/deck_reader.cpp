@@ -260,8 +260,4 @@ std::string scanned_text(std::string_view raw) {
     return text;
 }
 
-void echo_lines(std::string_view raw, std::ostream& out) {
-    out << scanned_text(raw);
-}
-
 }  // namespace abazenta

@@ -8,7 +8,6 @@
 #include <functional>
 #include <memory>
 #include <optional>
-#include <ostream>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -98,8 +97,5 @@ Deck read_deck(const DeckSource& source);
 // echo, the line of a load it cannot translate): comment lines left out, keyword lines without
 // their blanks, commas turned into blanks, line ends kept.
 std::string scanned_text(std::string_view raw);
-
-// Writes scanned_text(raw) to `out`.
-void echo_lines(std::string_view raw, std::ostream& out);
 
 }  // namespace abazenta

@@ -93,9 +93,9 @@ void Fields::split(std::string_view line) {
 
 namespace {
 
-// Reads an optional sign and the digits after it up to `end` (or the first other character
-// when `whole` is false). False when there is no digit, a character other than a digit
-// stands before `end` with `whole`, or the number is outside the range of int.
+// Reads an optional sign and the digits after it: all of `text` with `whole`, otherwise up to
+// the first other character. False when there is no digit, a character other than a digit
+// stands before the end of `text` with `whole`, or the number is outside the range of int.
 bool parse_digits(std::string_view text, bool whole, int& value) {
     std::size_t pos = 0;
     bool negative = false;

@@ -23,8 +23,7 @@ FirstScanCounts first_scan(const Deck& deck, std::ostream& echo) {
             b == 0 && deck.first_line == FirstLine::kKeywordOfFirstBlock;
         int* counter = nullptr;
         if (!keyword_passed_over && !block.keyword_text.empty()) {
-            if (echo_next) echo_lines(block.keyword_text, echo);
-            if (block.keyword == "ENDSTEP") break;
+            if (echo_next) echo << scanned_text(block.keyword_text);
             counter = counter_for(block.keyword, counts);
             echo_next = counter == nullptr;
         }
@@ -36,7 +35,7 @@ FirstScanCounts first_scan(const Deck& deck, std::ostream& echo) {
         std::string_view line;
         if (b == 0 && deck.first_line == FirstLine::kDataOfFirstBlock) lines.next(line);
         while (lines.next(line)) {
-            if (echo_next) echo_lines(line, echo);
+            if (echo_next) echo << scanned_text(line);
             echo_next = true;
         }
     }

@@ -16,7 +16,8 @@ struct FirstScanCounts {
 
 // Passes over the input's first line unread, counts, and writes to `echo` every line that
 // follows a line of a block that it does not count (the first line it reads is never echoed).
-// Ends at *END STEP. Throws the deck's stop, if it has one, when the walk reaches it.
+// The deck ends at *END STEP already. Throws the deck's stop, if it has one, when the walk
+// reaches it.
 FirstScanCounts first_scan(const Deck& deck, std::ostream& echo);
 
 }  // namespace abazenta

@@ -82,7 +82,6 @@ class Interpreter {
 
     DeckModel run() {
         for (const Block& block : deck_.blocks) {
-            if (block.keyword == "ENDSTEP") break;
             if (const Handler handler = handler_for(block.keyword)) {
                 (this->*handler)(block);
                 continue;
@@ -145,7 +144,6 @@ class Interpreter {
         model_.part_by_name[upper_case(part.name)] = static_cast<int>(model_.parts.size());
         model_.parts.push_back(std::move(part));
         current_part_ = static_cast<int>(model_.parts.size()) - 1;
-        model_.has_parts = true;
     }
 
     void end_part(const Block&) { current_part_ = -1; }

@@ -13,9 +13,8 @@
 #include "error.h"
 #include "include_files.h"
 #include "messages.h"
-#include "output_file.h"
+#include "replacing_file.h"
 #include "translator.h"
-#include "writer.h"
 
 namespace abazenta {
 
@@ -83,6 +82,14 @@ InputText read_input(const Options& options, std::istream& standard_input) {
     return text;
 }
 
+// The "-out" file through the suite's replacing file: complete, or any earlier file untouched.
+void write_out_file(const std::string& path, const std::string& bytes) {
+    zenta::ReplacingFile file;
+    if (!file.Open(path)) throw TranslationError(messages::not_written(path), 1);
+    file.Stream().write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    if (!file.Commit()) throw TranslationError(messages::not_written(path), 1);
+}
+
 }  // namespace
 
 void run_program(const std::vector<std::string>& args, std::istream& standard_input,
@@ -99,21 +106,17 @@ void run_program(const std::vector<std::string>& args, std::istream& standard_in
     }
     TranslationOptions translation;
     translation.full = options.full;
-    const LegacyModel model = scan_model(source, translation, diagnostics);
-    if (!options.out_file_name.empty()) {
-        // The file is composed first, so that the writer's warnings come out the same way
-        // whether or not the file can then be written.
-        std::ostringstream legacy;
-        write_model(model, legacy, diagnostics);
-        const std::string bytes = legacy.str();
-        write_file_atomically(options.out_file_name, [&](std::ostream& out) {
-            out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-        });
+    if (options.out_file_name.empty()) {
+        translate(source, translation, standard_output, diagnostics);
+        if (!standard_output.flush())
+            throw TranslationError(messages::not_written("standard output"), 1);
         return;
     }
-    write_model(model, standard_output, diagnostics);
-    if (!standard_output.flush())
-        throw TranslationError(messages::not_written("standard output"), 1);
+    // The file is composed first, so that the writer's warnings come out the same way whether
+    // or not the file can then be written.
+    std::ostringstream legacy;
+    translate(source, translation, legacy, diagnostics);
+    write_out_file(options.out_file_name, legacy.str());
 }
 
 }  // namespace abazenta

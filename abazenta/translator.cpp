@@ -9,6 +9,8 @@
 
 namespace abazenta {
 
+namespace {
+
 LegacyModel scan_model(const DeckSource& source, const TranslationOptions& options,
                        std::ostream& diagnostics) {
     const Deck deck = read_deck(source);
@@ -21,6 +23,8 @@ LegacyModel scan_model(const DeckSource& source, const TranslationOptions& optio
     diagnostics << messages::kFinished;
     return assemble(model, options.full, diagnostics);
 }
+
+}  // namespace
 
 void translate(const DeckSource& source, const TranslationOptions& options, std::ostream& legacy,
                std::ostream& diagnostics) {

@@ -5,7 +5,6 @@
 #include <ostream>
 
 #include "deck_reader.h"
-#include "legacy_model.h"
 
 namespace abazenta {
 
@@ -15,12 +14,9 @@ struct TranslationOptions {
     bool full = false;
 };
 
-// Reads the deck, runs both scans with their progress messages on `diagnostics`, and assembles
-// the output model. Throws TranslationError when the input cannot be translated.
-LegacyModel scan_model(const DeckSource& source, const TranslationOptions& options,
-                       std::ostream& diagnostics);
-
-// scan_model, then the legacy file on `legacy`.
+// Reads the deck, runs both scans with their progress messages on `diagnostics`, assembles the
+// output model and writes the legacy file on `legacy`. Throws TranslationError when the input
+// cannot be translated; nothing is written on `legacy` then.
 void translate(const DeckSource& source, const TranslationOptions& options, std::ostream& legacy,
                std::ostream& diagnostics);
 

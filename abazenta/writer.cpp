@@ -63,12 +63,16 @@ class LineWriter {
         text_.append(words);
         return *this;
     }
-    // Any other printf form, for the few lines that need one.
+    // Any other printf form, for the few lines that need one: measured first, then formatted
+    // in place, so that no length of the result can overrun a buffer.
     template <typename... Args>
     LineWriter& format(const char* pattern, Args... args) {
-        char field[128];
-        const int length = std::snprintf(field, sizeof field, pattern, args...);
-        if (length > 0) text_.append(field, static_cast<std::size_t>(length));
+        const int length = std::snprintf(nullptr, 0, pattern, args...);
+        if (length <= 0) return *this;
+        const std::size_t start = text_.size();
+        text_.resize(start + static_cast<std::size_t>(length) + 1);  // room for snprintf's 0
+        std::snprintf(&text_[start], static_cast<std::size_t>(length) + 1, pattern, args...);
+        text_.pop_back();
         return *this;
     }
     void end_line() {

@@ -1,4 +1,5 @@
-// Whole runs in-process: what each kind of deck gives, and every way a run can fail.
+// Whole runs in-process: what each kind of deck gives, the fixtures in today's shapes, and
+// every way a run can fail.
 #include "translator.h"
 
 #include <gtest/gtest.h>
@@ -7,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "deck_model.h"
 #include "error.h"
 #include "files.h"
 #include "program.h"
@@ -60,6 +62,31 @@ TEST(AbazentaRun, PlateFixtureGivesTheExpectedFileAndMessages) {
     EXPECT_EQ(result.status, 0);
     EXPECT_EQ(result.out, readFile(kData + "/plate_legacy.inp"));
     EXPECT_EQ(result.err, readFile(kData + "/plate_stderr.txt"));
+}
+
+// Decks in the shapes that today's tools write, each translated in both modes byte for byte.
+TEST(AbazentaFixtures, EachDeckGivesItsFileAndMessagesInBothModes) {
+    const struct {
+        std::string deck;  // <deck>.inp, expected <deck>[_full]_legacy.inp and _stderr.txt
+        int status;
+    } cases[] = {
+        {"cae_plates", 0},      // parts, instances, assembly sets, sets on *Boundary and *Cload
+        {"flat_lowercase", 0},  // no parts, lower-case keywords, sets naming sets
+        {"include_main", 0},    // the mesh in an *INCLUDE file
+        {"solid_c3d10", 1},     // a continued C3D10 line: three-dimensional
+    };
+    for (const auto& c : cases) {
+        for (const bool full : {false, true}) {
+            const std::string name = c.deck + (full ? "_full" : "");
+            std::vector<std::string> args = {"-in", kData + "/" + c.deck + ".inp"};
+            if (full) args.push_back("-full");
+            const RunOutcome result = run("", args);
+            EXPECT_EQ(result.status, c.status) << name;
+            EXPECT_EQ(result.out, c.status == 0 ? readFile(kData + "/" + name + "_legacy.inp") : "")
+                << name;
+            EXPECT_EQ(result.err, readFile(kData + "/" + name + "_stderr.txt")) << name;
+        }
+    }
 }
 
 // Line ends, spacing and the case of keywords and parameters change nothing.

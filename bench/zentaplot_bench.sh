@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Times zentaplot on generated models of about 20k and 200k eight-node quadrilaterals, in the
-# legacy and the current form, drawn into a PNG (and the largest also into an SVG).
+# legacy and the current form, drawn into a PNG (and the largest also into an SVG); the largest
+# also as a legacy file that keeps the current layout up to its last line ("late").
 #   bench/zentaplot_bench.sh [BUILD_DIR]      (default build/release; needs zentaplot_gen)
 # Prints one Markdown table row per run: elements, nodes, form, input size, picture, wall time
 # (best of 3), processor time (user + system) and peak memory, all from /usr/bin/time -v.
@@ -24,4 +25,5 @@ run() {  # run ELEMENTS FORM EXTENSION
 for n in 20000 200000; do
   for form in legacy current; do run "$n" "$form" png; done
 done
+run 200000 late png
 run 200000 current svg

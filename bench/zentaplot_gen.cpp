@@ -1,9 +1,10 @@
 // Writes an input file of about N eight-node quadrilaterals for timing zentaplot:
-//   zentaplot_gen N OUT [legacy|current]
+//   zentaplot_gen N OUT [legacy|current|late]
 // A rectangular grid twice as wide as high, corner and midside nodes numbered 1, 2, ... row by
 // row, two materials (left and right half), the left edge fixed and the right edge loaded.
 // "legacy" (the default) writes indented fixed-width columns (eight wide, so that no field fills
-// its width); "current" writes the converter's layout (single blanks, numbers as printf %g).
+// its width); "current" writes the converter's layout (single blanks, numbers as printf %g);
+// "late" writes a legacy file that keeps the converter's layout up to an indented last line.
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
@@ -12,11 +13,12 @@
 
 int main(int argc, char** argv) {
     if (argc < 3 || argc > 4) {
-        std::fprintf(stderr, "usage: zentaplot_gen ELEMENTS OUT [legacy|current]\n");
+        std::fprintf(stderr, "usage: zentaplot_gen ELEMENTS OUT [legacy|current|late]\n");
         return 1;
     }
     const long wanted = std::atol(argv[1]);
-    const bool current = argc == 4 && std::strcmp(argv[3], "current") == 0;
+    const bool late = argc == 4 && std::strcmp(argv[3], "late") == 0;
+    const bool current = late || (argc == 4 && std::strcmp(argv[3], "current") == 0);
     const long rows = std::max(1L, std::lround(std::sqrt(wanted / 2.0)));
     const long cols = 2 * rows;
     // Node rows: corner rows (cols*2+1 nodes) and midside rows (cols+1 nodes) alternate.
@@ -54,6 +56,6 @@ int main(int argc, char** argv) {
     for (long r = 0; r <= rows; ++r) std::fprintf(out, "%ld 1 0\n", id(r, 0));
     std::fprintf(out, "ALOADS\n%ld\n", rows + 1);
     for (long r = 0; r <= rows; ++r) std::fprintf(out, "%ld 1 100 0\n", id(r, 2 * cols));
-    std::fprintf(out, "ENDBC\n");
+    std::fprintf(out, late ? " ENDBC\n" : "ENDBC\n");
     return std::fclose(out) == 0 ? 0 : 1;
 }

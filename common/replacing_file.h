@@ -27,8 +27,6 @@ class ReplacingFile {
     bool Open(const std::string& name, mode_t mode = 0666);
     bool IsOpen() const { return !temp_.empty(); }
     std::ostream& Stream() { return stream_; }
-    // The file replaced on Commit (the name with a symbolic link resolved).
-    const std::string& Target() const { return target_; }
 
     // Closes the temporary and renames it over the target. False, with the temporary removed
     // and the target untouched, when anything written could not be stored.

@@ -1,8 +1,7 @@
 // Caption and legend texts.
 #include "caption.h"
 
-#include <algorithm>
-
+#include "layout.h"
 #include "messages.h"
 
 namespace zentaplot {
@@ -19,20 +18,12 @@ std::string FormWords(const PlotModel& model) {
 }
 
 std::string BoundsWords(const PlotModel& model) {
-    bool any = false;
-    Point low, high;
-    for (const Layer& layer : model.layers) {
-        for (const Node& node : layer.nodes) {
-            if (!any) low = high = node.xy;
-            any = true;
-            low.x = std::min(low.x, node.xy.x);
-            low.y = std::min(low.y, node.xy.y);
-            high.x = std::max(high.x, node.xy.x);
-            high.y = std::max(high.y, node.xy.y);
-        }
-    }
-    if (!any) return "no nodes";
-    return Text::Format("x from %g to %g, y from %g to %g", low.x, high.x, low.y, high.y);
+    Bounds box;
+    for (const Layer& layer : model.layers)
+        for (const Node& node : layer.nodes) box.Add(node.xy);
+    if (box.empty) return "no nodes";
+    return Text::Format("x from %g to %g, y from %g to %g", box.low.x, box.high.x, box.low.y,
+                        box.high.y);
 }
 
 }  // namespace

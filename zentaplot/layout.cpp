@@ -50,16 +50,18 @@ struct Fixed {
 
 }  // namespace
 
+void Bounds::Add(const Point& p) {
+    if (empty) low = high = p;
+    empty = false;
+    low.x = std::min(low.x, p.x);
+    low.y = std::min(low.y, p.y);
+    high.x = std::max(high.x, p.x);
+    high.y = std::max(high.y, p.y);
+}
+
 Bounds BoundsOf(const Layer& layer) {
     Bounds b;
-    for (const Node& node : layer.nodes) {
-        if (b.empty) b.low = b.high = node.xy;
-        b.empty = false;
-        b.low.x = std::min(b.low.x, node.xy.x);
-        b.low.y = std::min(b.low.y, node.xy.y);
-        b.high.x = std::max(b.high.x, node.xy.x);
-        b.high.y = std::max(b.high.y, node.xy.y);
-    }
+    for (const Node& node : layer.nodes) b.Add(node.xy);
     return b;
 }
 

@@ -9,8 +9,9 @@
 namespace zentaplot {
 
 struct Bounds {
-    Point low, high;  // corners of the box around the layer's nodes
+    Point low, high;  // corners of the box around the points taken in
     bool empty = true;
+    void Add(const Point& p);  // widens the box to take p in
 };
 
 Bounds BoundsOf(const Layer& layer);

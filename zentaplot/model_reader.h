@@ -8,10 +8,17 @@
 
 namespace zentaplot {
 
-// A file that reads as a current file (its layout and numbering, see current_reader.h) is
-// one; any other is read as a legacy file. Both forms share their record structure, so a
-// malformed file gets the same message either way. `in` must be seekable (it may be read
-// twice). Raises PlotError ("FILE: line N: what").
+// Both forms share their record structure: title, counts, materials, layers of element and
+// node lines, and a boundary-condition part after a layer. They differ only in how they are
+// written. A current file, as the converter writes it, has every line's fields separated by
+// single blanks (none before the first or after the last field, no tab) and its element and
+// node lines numbered 1, 2, ... in file order within each layer. Any other file is legacy: its
+// node lines carry any ids in any order and columns and spacing are free.
+//
+// In either form a node reference names the layer's node line of that number (a later line
+// with the same number takes it over; 0 names no node), so one reading serves both, and the
+// form is known once the whole file has been read. A malformed file gets the same message
+// either way. Raises PlotError ("FILE: line N: what").
 PlotModel ReadModel(std::istream& in, const std::string& file_name);
 
 }  // namespace zentaplot

@@ -18,7 +18,7 @@ namespace zentaplot {
 
 namespace {
 
-// Opens the model for reading; only a regular file will do (the reader may rewind it).
+// Opens the model for reading; only a regular file will do (not a folder, a device or a pipe).
 void OpenModel(std::ifstream& in, const std::string& name) {
     struct stat info;
     if (stat(name.c_str(), &info) == 0 && S_ISREG(info.st_mode)) in.open(name, std::ios::binary);

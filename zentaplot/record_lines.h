@@ -18,7 +18,6 @@ class RecordLines {
     // Makes the next line current; false when the file has ended before it.
     bool Next();
 
-    int LineNumber() const { return line_number_; }  // 1 for the first line
     int Fields() { return lines_.Len(); }
     const char* Field(int i) { return lines_[i].AsStr(); }
     const char* Raw() const { return lines_.Buff(); }

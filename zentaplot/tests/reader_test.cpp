@@ -1,5 +1,5 @@
-// The two readers and the form detection, in memory: one model written in many layouts must
-// read alike, each layout is told apart by its content, and malformed files give exact messages.
+// The reader and its form detection, in memory: one model written in many layouts must read
+// alike, each layout is told apart by its content, and malformed files give exact messages.
 #include <gtest/gtest.h>
 
 #include <sstream>
@@ -120,6 +120,27 @@ TEST(ModelReader, TellsTheFormsApartByLayoutAndNumbering) {
     for (const auto& c : cases) {
         SCOPED_TRACE(c.text);
         EXPECT_EQ(Read(c.text).format, c.format);
+    }
+}
+
+TEST(ModelReader, ReferencesNameTheLastNodeLineOfTheirNumber) {
+    const struct {
+        const char* nodes;  // the numbers of the three node lines, with their layout
+        const char* refs;   // the three corner slots of the element
+        std::vector<int> named;
+    } cases[] = {
+        {"1 0 0\n2 1 0\n3 0 1\n", "1 0 2 0 3 0", {0, 1, 2}},
+        {"  1 0 0\n  2 1 0\n  3 0 1\n", "3 0 0 0 4 0", {2, kNoNode, kNoNode}},
+        {"30 0 0\n20 1 0\n10 0 1\n", "10 0 20 0 30 0", {2, 1, 0}},
+        {"5 0 0\n7 1 0\n5 0 1\n", "5 0 7 0 1 0", {2, 1, kNoNode}},
+        {"0 0 0\n1 1 0\n2 0 1\n", "0 0 1 0 2 0", {kNoNode, 1, 2}},
+        {"1 0 0\n2 1 0\n2 0 1\n", "1 0 2 0 3 0", {0, 2, kNoNode}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.nodes);
+        const PlotModel m = Read(std::string("t\n3 1 1 1\n1 5\n1 1 ") + c.refs + "\n" + c.nodes);
+        const Element& e = m.layers[0].elements[0];
+        EXPECT_EQ((std::vector<int>{e.slots[0].node, e.slots[2].node, e.slots[4].node}), c.named);
     }
 }
 

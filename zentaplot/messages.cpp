@@ -14,7 +14,8 @@ const char* const kUsage =
     "got wrong. The caption's \"faults:\" line is also printed on standard output.\n"
     "  --width N   pixels of the longer side of the picture (400 to 8000, default 1600)\n"
     "  --labels    node and element numbers, for small models\n"
-    "  --help      show this text\n";
+    "  --help      show this text\n"
+    "  --version   show the program's name and version\n";
 
 std::string Format(const char* format, ...) {
     va_list args;

@@ -8,7 +8,7 @@ namespace zentaplot::Text {
 
 const char* const kUsage =
     "Usage: zentaplot [--width N] [--labels] MODEL.inp PICTURE\n"
-    "       zentaplot --help\n"
+    "  or:  zentaplot --help | --version\n"
     "Draws a ZENTA2D input file, legacy or current, into PICTURE (.png or .svg):\n"
     "elements in their material colours, fixities, loads, and in red what a conversion\n"
     "got wrong. The caption's \"faults:\" line is also printed on standard output.\n"

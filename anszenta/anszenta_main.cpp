@@ -16,7 +16,9 @@ namespace {
 constexpr const char* kUsage =
     "Usage: anszenta [ARCHIVE OUTPUT]\n"
     "Translates an ANSYS archive (.cdb) into a legacy ZENTA2D(L) input file (.inp).\n"
-    "Without arguments the two file names are asked for on the console.\n";
+    "Without arguments the two file names are asked for on the console.\n"
+    "  --help      show this text\n"
+    "  --version   show the program's name and version\n";
 
 int run(const std::vector<std::string>& args) {
     FileNameSource names(args);
@@ -36,5 +38,6 @@ int run(const std::vector<std::string>& args) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    return runArchiveProgram(std::vector<std::string>(argv + 1, argv + argc), 2, kUsage, run);
+    return runArchiveProgram("anszenta", std::vector<std::string>(argv + 1, argv + argc), 2, kUsage,
+                             run);
 }

@@ -7,6 +7,7 @@
 
 #include "console.h"
 #include "fatal_error.h"
+#include "version.h"
 
 std::string FileNameSource::next(const char* prompt) {
     if (used_ < args_.size()) return args_[used_++];
@@ -22,10 +23,14 @@ void openInput(std::ifstream& file, const std::string& name, const char* failure
     if (!file.is_open()) throw FatalError(failure);
 }
 
-int runArchiveProgram(const std::vector<std::string>& args, size_t fileCount, const char* usage,
-                      int (*run)(const std::vector<std::string>&)) {
+int runArchiveProgram(const char* program, const std::vector<std::string>& args, size_t fileCount,
+                      const char* usage, int (*run)(const std::vector<std::string>&)) {
     if (args.size() == 1 && (args[0] == "--help" || args[0] == "-h")) {
         std::cout << usage;
+        return 0;
+    }
+    if (args.size() == 1 && args[0] == "--version") {
+        std::cout << zenta::VersionLine(program);
         return 0;
     }
     if (!args.empty() && args.size() != fileCount) {

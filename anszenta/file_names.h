@@ -23,8 +23,10 @@ class FileNameSource {
 // (a folder cannot).
 void openInput(std::ifstream& file, const std::string& name, const char* failure);
 
-// Runs a driver: "--help" or "-h" prints `usage` (status 0); any argument count other than 0
-// or `fileCount` prints it on standard error (status 1); otherwise `run` gets the arguments,
-// and a stop it raises is printed on standard output and gives the exit status.
-int runArchiveProgram(const std::vector<std::string>& args, size_t fileCount, const char* usage,
-                      int (*run)(const std::vector<std::string>&));
+// Runs the driver of `program`: "--help" or "-h" alone prints `usage` and "--version" alone
+// the version line (status 0); any argument count other than 0 or `fileCount` prints the usage
+// on standard error (status 1); otherwise `run` gets the arguments, and a stop it raises is
+// printed on standard output and gives the exit status. Only a run without arguments asks on
+// the console.
+int runArchiveProgram(const char* program, const std::vector<std::string>& args, size_t fileCount,
+                      const char* usage, int (*run)(const std::vector<std::string>&));

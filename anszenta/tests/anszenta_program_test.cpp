@@ -6,6 +6,7 @@
 
 #include "files.h"
 #include "process.h"
+#include "program_answers.h"
 
 namespace {
 
@@ -109,10 +110,22 @@ TEST(AnszentaCommandLine, ArgumentsReplaceThePrompts) {
     EXPECT_EQ(readFile(dir.file("plate.inp")), plateLegacy());
 }
 
+const std::string kUsage =
+    "Usage: anszenta [ARCHIVE OUTPUT]\n"
+    "Translates an ANSYS archive (.cdb) into a legacy ZENTA2D(L) input file (.inp).\n"
+    "Without arguments the two file names are asked for on the console.\n"
+    "  --help      show this text\n"
+    "  --version   show the program's name and version\n";
+
+// Help and version answer on standard output and never ask for a file name.
+TEST(AnszentaCommandLine, HelpAndVersionNeverAsk) {
+    expectAnswersWithoutAsking(kExe, "anszenta", kUsage, plateArchive() + "\nout.inp\n");
+}
+
 TEST(AnszentaCommandLine, HelpAndMisuse) {
     auto help = runProgram(kExe, {"--help"}, "");
     EXPECT_EQ(help.status, 0);
-    EXPECT_EQ(help.out.rfind("Usage: anszenta [ARCHIVE OUTPUT]\n", 0), 0u) << help.out;
+    EXPECT_EQ(help.out, kUsage);
     auto one = runProgram(kExe, {"a.cdb"}, "");
     EXPECT_EQ(one.status, 1);
     EXPECT_EQ(one.out, "");

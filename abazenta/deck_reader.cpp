@@ -89,15 +89,33 @@ std::string_view line_at(std::string_view text, std::size_t pos) {
 }
 
 // `line` (a line of `text`) with the lines that continue it: while it ends with a comma, the
-// next line of `text` is taken in unless it is a keyword or comment line.
+// next line of `text` that is not a comment line is taken in, unless it is a keyword line.
+// Comment lines on the way are passed over but stay inside the view (see without_comments).
 std::string_view with_continuation(std::string_view text, std::string_view line) {
     const std::size_t start = static_cast<std::size_t>(line.data() - text.data());
     std::size_t end = start + line.size();
-    while (ends_with_comma(line) && end < text.size() && text[end] != '*') {
-        end += line_at(text, end).size();
+    while (ends_with_comma(line)) {
+        std::size_t next = end;
+        while (next < text.size() && is_comment(line_at(text, next)))
+            next += line_at(text, next).size();
+        if (next >= text.size() || text[next] == '*') break;
+        end = next + line_at(text, next).size();
         line = text.substr(start, end - start);
     }
     return line;
+}
+
+// A continued line without the comment lines inside it: the view itself when it holds none,
+// otherwise a copy in `storage`.
+std::string_view without_comments(std::string_view line, std::string& storage) {
+    if (line.find("\n**") == std::string_view::npos) return line;
+    storage.clear();
+    for (std::size_t pos = 0; pos < line.size();) {
+        const std::string_view piece = line_at(line, pos);
+        if (!is_comment(piece)) storage.append(piece);
+        pos += piece.size();
+    }
+    return storage;
 }
 
 // Reads one deck: a stack of open files, the innermost last, read one line at a time.
@@ -158,7 +176,7 @@ class DeckReader {
         stretch_open_ = false;
         Block block;
         block.keyword_text = line;
-        parse_keyword_line(line, block);
+        parse_keyword_line(without_comments(line, joined_), block);
         if (block.keyword == kInclude) return include(block);
         if (input_first_line) deck_.first_line = FirstLine::kKeywordOfFirstBlock;
         block.continued_lines = continues_data_lines(block.keyword);
@@ -212,6 +230,7 @@ class DeckReader {
     // The last stretch of the last block ends at the last line read: a data line that follows
     // in the same file, with nothing but comment lines between, joins it.
     bool stretch_open_ = false;
+    std::string joined_;  // a continued keyword line without its comment lines
     Deck deck_;
 };
 
@@ -232,9 +251,14 @@ bool DataLines::next(std::string_view& line) {
             continue;
         }
         line = line_at(text, pos_);
-        if (block_.continued_lines && !is_comment(line)) line = with_continuation(text, line);
+        if (is_comment(line)) {
+            pos_ += line.size();
+            continue;
+        }
+        if (block_.continued_lines) line = with_continuation(text, line);
         pos_ += line.size();
-        if (!is_comment(line)) return true;
+        line = without_comments(line, joined_);
+        return true;
     }
     return false;
 }

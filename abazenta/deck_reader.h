@@ -40,17 +40,19 @@ struct Block {
 };
 
 // The data lines of a block in order, each as read with its line end; an element line
-// continued after a trailing comma is one view over all its lines.
+// continued after a trailing comma is one view over all its lines (comment lines among them
+// left out).
 class DataLines {
   public:
     explicit DataLines(const Block& block) : block_(block) {}
-    // The next data line; false after the last.
+    // The next data line, valid until the next call; false after the last.
     bool next(std::string_view& line);
 
   private:
     const Block& block_;
     std::size_t stretch_ = 0;
     std::size_t pos_ = 0;  // in the stretch
+    std::string joined_;   // a continued line without the comment lines inside it
 };
 
 // A file named by *INCLUDE, as the loader found it.

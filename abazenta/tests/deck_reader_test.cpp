@@ -56,10 +56,12 @@ TEST(ReadDeck, NormalisesKeywordLinesAndKeepsDataLinesAsRead) {
         {"*Solid Section, elset=Set-1,\n material=Steel\n5.,\n",
          {"SOLIDSECTION[ELSET=Set-1,MATERIAL=Steel,]{5.,/|}"}},
         {"*Nset, nset=A,\n*Elset, elset=B\n", {"NSET[NSET=A,]{}", "ELSET[ELSET=B,]{}"}},
-        // Element lines go on after a comma, other data lines do not; a comment or keyword
-        // line ends the continuation.
+        // Element lines go on after a comma, other data lines do not; a keyword line ends the
+        // continuation, a comment line is passed over.
         {"*ELEMENT, TYPE=C3D10\n1, 1, 2, 3, 4, 5, 6, 7, 8,\n 9, 10\n2, 5,\n** c\n6\n",
-         {"ELEMENT[TYPE=C3D10,]{1, 1, 2, 3, 4, 5, 6, 7, 8,/ 9, 10/|2, 5,/|6/|}"}},
+         {"ELEMENT[TYPE=C3D10,]{1, 1, 2, 3, 4, 5, 6, 7, 8,/ 9, 10/|2, 5,/6/|}"}},
+        {"*ELEMENT\n1, 2,\n** a\r\n** b\n3,\n** c\n*NODE,\n**\n NSET=ALL\n7\n",
+         {"ELEMENT[]{1, 2,/3,/|}", "NODE[NSET=ALL,]{7/|}"}},
         {"*NSET, NSET=A\n1, 2,\n3\n*ELEMENT\n1, 2,\n*NODE\n",
          {"NSET[NSET=A,]{1, 2,/|3/|}", "ELEMENT[]{1, 2,/|}", "NODE[]{}"}},
         // Data lines before the first keyword line form a block without keyword.

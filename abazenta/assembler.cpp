@@ -257,7 +257,10 @@ class Assembler {
         model_.loads.reserve(deck_.loads.size());
         for (const LoadTarget& load : deck_.loads) {
             const int node = output_node(load.target);
-            if (node >= 0) model_.loads.push_back({node, kLoadCase, load.fx, load.fy});
+            if (node < 0) continue;
+            LoadRecord record{node, kLoadCase, 0.0, 0.0};
+            (load.direction == 1 ? record.fx : record.fy) = load.value;
+            model_.loads.push_back(record);
         }
     }
 

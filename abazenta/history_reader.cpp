@@ -1,0 +1,123 @@
+// The second scan's reading of the lines that steps hold.
+#include "history_reader.h"
+
+#include "conditions.h"
+#include "error.h"
+#include "messages.h"
+
+namespace abazenta {
+
+namespace {
+
+std::uint64_t pair_key(int first, int second) {
+    return (std::uint64_t{static_cast<std::uint32_t>(first)} << 32) |
+           static_cast<std::uint32_t>(second);
+}
+
+}  // namespace
+
+void add_not_translated(DeckModel& model, std::string_view keyword, int lines,
+                        std::string_view boundary_type) {
+    for (KeywordCount& count : model.not_translated) {
+        if (count.keyword == keyword && count.boundary_type == boundary_type) {
+            count.lines += lines;
+            return;
+        }
+    }
+    model.not_translated.push_back({keyword, lines, boundary_type});
+}
+
+bool HistoryReader::read(const Block& block) {
+    if (block.keyword == "BOUNDARY") {
+        read_boundaries(block);
+        return true;
+    }
+    if (block.keyword == "CLOAD") {
+        read_cloads(block);
+        return true;
+    }
+    return false;
+}
+
+bool HistoryReader::next_fields(DataLines& lines) {
+    if (!lines.next(line_)) return false;
+    fields_.split(line_);
+    return true;
+}
+
+int HistoryReader::add_line(HistoryKeyword keyword) {
+    model_.history_lines.push_back({keyword, 0, 1.0});
+    return static_cast<int>(model_.history_lines.size()) - 1;
+}
+
+void HistoryReader::read_boundaries(const Block& block) {
+    reserve_more(model_.fixities, block.line_count);
+    for (DataLines lines(block); next_fields(lines);) {
+        if (fields_[0].empty()) continue;
+        const BoundaryLine boundary = parse_boundary(fields_);
+        if (boundary.value != 0.0 && !full_) {
+            warnings_ << messages::kNonZeroDisplacement;
+            continue;
+        }
+        resolve_nodes(boundary.target, TargetUse::kBoundary);
+        if (boundary.directions == 0) continue;
+        const int line = add_line(HistoryKeyword::kBoundary);
+        for (const NodeTarget& target : nodes_)
+            model_.fixities.push_back({target, boundary.directions, boundary.value, line});
+    }
+}
+
+void HistoryReader::read_cloads(const Block& block) {
+    reserve_more(model_.loads, block.line_count);
+    for (DataLines lines(block); next_fields(lines);) {
+        if (fields_[0].empty()) continue;
+        const CloadLine load = parse_cload(fields_);
+        if (load.direction != 1 && load.direction != 2)
+            throw TranslationError(
+                messages::unrecognized_direction(load.direction_field, scanned_text(line_)), 1);
+        resolve_nodes(load.target, TargetUse::kLoad);
+        const int line = add_line(HistoryKeyword::kCload);
+        for (const NodeTarget& target : nodes_)
+            model_.loads.push_back({target, load.direction, load.value, line});
+    }
+}
+
+// The nodes named by the first field of a *BOUNDARY or *CLOAD line, at the assembly's scope: a
+// node number, "Inst.12", or a set (each node once, in the set's order).
+void HistoryReader::resolve_nodes(std::string_view target, TargetUse use) {
+    nodes_.clear();
+    Mesh& assembly = scopes_.mesh_of(kOwnMesh);
+    int number = 0;
+    if (parse_integer(target, number)) {
+        add_node(kOwnMesh, number, use);
+        return;
+    }
+    int owner = kOwnMesh;
+    if (const std::vector<SetMember>* set =
+            scopes_.find_set(target, SetKind::kNode, assembly, owner)) {
+        seen_.clear();
+        for (const SetMember& member : *set)
+            add_node(member.instance == kOwnMesh ? owner : member.instance, member.number, use,
+                     true);
+        return;
+    }
+    SetMember member;
+    if (scopes_.find_instance_number(target, assembly, member)) {
+        add_node(member.instance, member.number, use);
+        return;
+    }
+    warnings_ << messages::node_set_not_defined(target);
+}
+
+void HistoryReader::add_node(int instance, int number, TargetUse use, bool once) {
+    const int node = scopes_.mesh_of(instance).node_map.find(number);
+    if (node < 0) {
+        warnings_ << (use == TargetUse::kBoundary ? messages::boundary_on_undefined_node(number)
+                                                  : messages::load_on_undefined_node(number));
+        return;
+    }
+    if (once && !seen_.insert(pair_key(instance, node)).second) return;
+    nodes_.push_back({instance, node});
+}
+
+}  // namespace abazenta

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
+#include <unordered_set>
 
 #include "element_types.h"
 #include "error.h"
@@ -274,6 +275,10 @@ class Interpreter {
         }
         Mesh& scope = scopes_.current_mesh();
         std::vector<SetMember>& members = Scopes::table_of(scope, kind).define(*name);
+        if (kind == SetKind::kNode && block.parameter("ELSET") != nullptr) {
+            add_nodes_of_element_sets(block, members, scope, *name);
+            return;
+        }
         const bool generate = block.parameter("GENERATE") != nullptr;
         for (DataLines lines(block); next_fields(lines);) {
             if (generate) {
@@ -305,11 +310,17 @@ class Interpreter {
             members.push_back({instance, static_cast<int>(number)});
     }
 
-    // Copies the members of the set `name` (read as they are now) into `members`.
+    // Copies the members of the set `name` (read as they are now) into `members`; at the
+    // assembly's scope "Inst.12" is node or element 12 of instance Inst.
     void add_set(std::vector<SetMember>& members, std::string_view name, SetKind kind, Mesh& scope,
                  const std::string& set_name) {
         int owner = kOwnMesh;
         const std::vector<SetMember>* source = scopes_.find_set(name, kind, scope, owner);
+        SetMember member;
+        if (source == nullptr && scopes_.find_instance_number(name, scope, member)) {
+            add_member(members, member);
+            return;
+        }
         if (source == nullptr) {
             warnings_ << messages::set_left_out(name, set_name);
             return;
@@ -321,6 +332,50 @@ class Interpreter {
             if (member.instance == kOwnMesh) member.instance = owner;
             members.push_back(member);
         }
+    }
+
+    // *NSET, NSET=name, ELSET=elset: the nodes of the elements of the element sets that
+    // ELSET= and the data lines name (read as they are now), each node once.
+    void add_nodes_of_element_sets(const Block& block, std::vector<SetMember>& members, Mesh& scope,
+                                   const std::string& set_name) {
+        std::unordered_set<std::uint64_t> added;
+        for (const SetMember& member : members) added.insert(member_key(member));
+        const auto add_element_set = [&](std::string_view elset) {
+            int owner = kOwnMesh;
+            const std::vector<SetMember>* elements =
+                scopes_.find_set(elset, SetKind::kElement, scope, owner);
+            if (elements == nullptr) {
+                warnings_ << messages::set_left_out(elset, set_name);
+                return;
+            }
+            for (const SetMember& element : *elements) {
+                const int instance = element.instance == kOwnMesh ? owner : element.instance;
+                add_nodes_of_element(members, added, instance, element.number);
+            }
+        };
+        const std::string* first = block.parameter("ELSET");
+        if (!first->empty()) add_element_set(*first);
+        for (DataLines lines(block); next_fields(lines);)
+            for (std::size_t f = 0; f < fields_.size(); ++f)
+                if (!fields_[f].empty()) add_element_set(fields_[f]);
+    }
+
+    void add_nodes_of_element(std::vector<SetMember>& members,
+                              std::unordered_set<std::uint64_t>& added, int instance, int number) {
+        const Mesh& mesh = scopes_.mesh_of(instance);
+        const int element = mesh.element_map.find(number);
+        if (element < 0) return;
+        std::array<int, kMaxElementNodes> nodes{};
+        const int count = deck_nodes(mesh.elements[static_cast<std::size_t>(element)], nodes);
+        for (int k = 0; k < count; ++k) {
+            const SetMember node{instance, nodes[static_cast<std::size_t>(k)]};
+            if (added.insert(member_key(node)).second) add_member(members, node);
+        }
+    }
+
+    static std::uint64_t member_key(const SetMember& member) {
+        return (std::uint64_t{static_cast<std::uint32_t>(member.instance)} << 32) |
+               static_cast<std::uint32_t>(member.number);
     }
 
     void add_member(std::vector<SetMember>& members, SetMember member) {

@@ -181,6 +181,18 @@ TEST(AbazentaRun, BoundariesAndLoadsOnSetsInTheirScopes) {
          "Node set I3.Left is not defined, line ignored\nBoundary condition on undefined node 9 "
          "ignored\nBoundary condition on undefined node 4 ignored\nInstance I9 is not defined, "
          "left out of set S\n"},
+        // "Inst.12" in an assembly set is node 12 of the instance.
+        {kParts + "*Nset, nset=Pick\nI2.3, I1.1, I1.9, I9.2\n*Boundary\nPick, 1\n",
+         "AFIXITY\n2\n1 1 0.0\n6 1 0.0\n",
+         "Set I9.2 is not defined, left out of set Pick\nBoundary condition on undefined node 9 "
+         "ignored\n"},
+        // *NSET, ELSET= holds the nodes of the elements of the element sets named, once each.
+        {kSquare + "*ELSET, ELSET=E\n1\n*NSET, NSET=N, ELSET=E\n*BOUNDARY\nN, 2\n",
+         "AFIXITY\n4\n1 2 0.0\n2 2 0.0\n3 2 0.0\n4 2 0.0\n", ""},
+        {kParts + "*Elset, elset=E\nI2.1\n*Elset, elset=F, instance=I1\n1\n"
+                  "*Nset, nset=N, elset=E\nF, G, E\n*Cload\nN, 1, 2.\n",
+         "ALOADS\n6\n4 1 2 0\n5 1 2 0\n6 1 2 0\n1 1 2 0\n2 1 2 0\n3 1 2 0\n",
+         "Set G is not defined, left out of set N\n"},
     };
     for (const auto& c : cases) {
         const RunOutcome result = run(c.deck);

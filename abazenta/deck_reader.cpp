@@ -14,6 +14,9 @@ namespace {
 // Keywords whose data lines go on after a trailing comma (elements with many nodes).
 constexpr std::string_view kContinuedDataKeywords[] = {"ELEMENT"};
 
+// Keywords whose data lines may come from the file that INPUT= names, before their own.
+constexpr std::string_view kDataFileKeywords[] = {"NODE", "ELEMENT"};
+
 constexpr std::string_view kInclude = "INCLUDE";
 constexpr std::string_view kEndStep = "ENDSTEP";
 
@@ -76,9 +79,9 @@ void parse_keyword_line(std::string_view text, Block& block) {
     }
 }
 
-bool continues_data_lines(std::string_view keyword) {
-    return std::find(std::begin(kContinuedDataKeywords), std::end(kContinuedDataKeywords),
-                     keyword) != std::end(kContinuedDataKeywords);
+template <std::size_t N>
+bool listed(const std::string_view (&keywords)[N], std::string_view keyword) {
+    return std::find(std::begin(keywords), std::end(keywords), keyword) != std::end(keywords);
 }
 
 // The line of `text` that begins at `pos`, with its line end when it has one.
@@ -121,7 +124,8 @@ std::string_view without_comments(std::string_view line, std::string& storage) {
 // Reads one deck: a stack of open files, the innermost last, read one line at a time.
 class DeckReader {
   public:
-    explicit DeckReader(const DeckSource& source) : load_include_(source.load_include) {
+    DeckReader(const DeckSource& source, bool all_steps)
+        : load_include_(source.load_include), all_steps_(all_steps) {
         files_.push_back({source.text, 0, source.folder, source.identity});
     }
 
@@ -132,7 +136,7 @@ class DeckReader {
             const bool input_first_line = first;
             first = false;
             if (is_comment(line)) continue;
-            if (is_keyword_line(line)) {
+            if (is_keyword_line(line) && !files_.back().data_only) {
                 if (!read_keyword_line(line, input_first_line)) break;
             } else {
                 read_data_line(line, input_first_line);
@@ -147,6 +151,7 @@ class DeckReader {
         std::size_t pos;
         std::string folder;
         std::string identity;
+        bool data_only = false;  // every line that is not a comment is a data line
     };
 
     // The next line of the innermost file that has one, with its line end. A file read to its
@@ -179,9 +184,12 @@ class DeckReader {
         parse_keyword_line(without_comments(line, joined_), block);
         if (block.keyword == kInclude) return include(block);
         if (input_first_line) deck_.first_line = FirstLine::kKeywordOfFirstBlock;
-        block.continued_lines = continues_data_lines(block.keyword);
+        block.continued_lines = listed(kContinuedDataKeywords, block.keyword);
+        const std::string* data_file =
+            listed(kDataFileKeywords, block.keyword) ? block.parameter("INPUT") : nullptr;
         deck_.blocks.push_back(std::move(block));
-        return deck_.blocks.back().keyword != kEndStep;
+        if (data_file != nullptr) return open_data_file(*data_file);
+        return all_steps_ || deck_.blocks.back().keyword != kEndStep;
     }
 
     void read_data_line(std::string_view line, bool input_first_line) {
@@ -209,23 +217,42 @@ class DeckReader {
         const std::string* input = block.parameter("INPUT");
         const std::string name = input != nullptr ? *input : std::string();
         IncludedFile file;
-        if (!load_include_ || !load_include_(name, files_.back().folder, file)) {
-            deck_.stop = TranslationError(messages::included_file_unreadable(name), 1);
-            return false;
-        }
+        if (!load(name, file)) return false;
         for (const OpenFile& open : files_) {
             if (!file.identity.empty() && open.identity == file.identity) {
                 deck_.stop = TranslationError(messages::included_file_includes_itself(name), 1);
                 return false;
             }
         }
-        deck_.included_texts.push_back(std::make_unique<std::string>(std::move(file.text)));
-        files_.push_back(
-            {*deck_.included_texts.back(), 0, std::move(file.folder), std::move(file.identity)});
+        push_file(std::move(file), false);
         return true;
     }
 
+    // Opens the file named by INPUT= of a *NODE or *ELEMENT line: its lines are the block's
+    // first data lines.
+    bool open_data_file(const std::string& name) {
+        IncludedFile file;
+        if (!load(name, file)) return false;
+        push_file(std::move(file), true);
+        return true;
+    }
+
+    // Reads a file named in the innermost open file; false, with the stop, when it cannot.
+    bool load(const std::string& name, IncludedFile& file) {
+        if (load_include_ && load_include_(name, files_.back().folder, file)) return true;
+        deck_.stop = TranslationError(messages::included_file_unreadable(name), 1);
+        return false;
+    }
+
+    void push_file(IncludedFile&& file, bool data_only) {
+        deck_.included_texts.push_back(std::make_unique<std::string>(std::move(file.text)));
+        files_.push_back({*deck_.included_texts.back(), 0, std::move(file.folder),
+                          std::move(file.identity), data_only});
+        stretch_open_ = false;
+    }
+
     const IncludeLoader& load_include_;
+    const bool all_steps_;
     std::vector<OpenFile> files_;
     // The last stretch of the last block ends at the last line read: a data line that follows
     // in the same file, with nothing but comment lines between, joins it.
@@ -263,8 +290,8 @@ bool DataLines::next(std::string_view& line) {
     return false;
 }
 
-Deck read_deck(const DeckSource& source) {
-    return DeckReader(source).read();
+Deck read_deck(const DeckSource& source, bool all_steps) {
+    return DeckReader(source, all_steps).read();
 }
 
 std::string scanned_text(std::string_view raw) {

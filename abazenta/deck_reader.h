@@ -93,7 +93,9 @@ struct Deck {
 
 // Reads the blocks of `source` up to the first *END STEP keyword line (its block is the last
 // one): later steps are not translated, so nothing after it is read, not even its includes.
-Deck read_deck(const DeckSource& source);
+// With `all_steps` the whole input is read. The data lines of *NODE and *ELEMENT come first
+// from the file that INPUT= names, if any (found as *INCLUDE files are), then from the deck.
+Deck read_deck(const DeckSource& source, bool all_steps = false);
 
 // Lines as read, in the form in which the translator has always shown them (the first scan's
 // echo, the line of a load it cannot translate): comment lines left out, keyword lines without

@@ -135,6 +135,39 @@ TEST(ReadDeck, ReadsIncludedFilesInPlaceFromTheFolderOfTheIncludingFile) {
     EXPECT_FALSE(deck.stop);
 }
 
+// *NODE, INPUT= and *ELEMENT, INPUT=: the file's lines first (every one a data line, found as
+// included files are), then the block's own.
+TEST(ReadDeck, ReadsDataLinesOfNodesAndElementsFromTheirInputFile) {
+    Files files;
+    files.texts["top/mesh/nodes.dat"] = "1, 0, 0\n** c\n*2, x\n2, 1, 0";
+    files.texts["top/els.dat"] = "1, 1,\n** c\n 2, 3\n";
+    const std::string main =
+        "*NODE, INPUT=mesh/nodes.dat\n9, 9, 9\n** c\n8\n*ELEMENT, TYPE=CPS3, INPUT=els.dat\n"
+        "*NSET, NSET=A, INPUT=els.dat\n5\n";
+    const Deck deck = read_deck(files.source(main));
+    EXPECT_EQ(describe(deck),
+              (Blocks{"NODE[INPUT=mesh/nodes.dat,]{1, 0, 0/|*2, x/|2, 1, 0|9, 9, 9/|8/|}",
+                      "ELEMENT[TYPE=CPS3,INPUT=els.dat,]{1, 1,/ 2, 3/|}",
+                      "NSET[NSET=A,INPUT=els.dat,]{5/|}"}));
+    EXPECT_EQ(files.asked, (std::vector<std::string>{"top|mesh/nodes.dat", "top|els.dat"}));
+    EXPECT_FALSE(deck.stop);
+
+    const Deck absent = read_deck(files.source("*NODE, INPUT=none.dat\n1\n*ELEMENT\n"));
+    EXPECT_EQ(describe(absent), (Blocks{"NODE[INPUT=none.dat,]{}"}));
+    ASSERT_TRUE(absent.stop);
+    EXPECT_STREQ(absent.stop->what(), "Included file none.dat could not be read\n");
+}
+
+// With all steps, reading goes on past *END STEP, includes too.
+TEST(ReadDeck, ReadsEveryStepWhenAsked) {
+    Files files;
+    files.texts["top/a.inp"] = "*CLOAD\n1, 1, 1.\n";
+    const Deck deck =
+        read_deck(files.source("*NODE\n1\n*End Step\n*NODE\n2\n*INCLUDE, INPUT=a.inp\n"), true);
+    EXPECT_EQ(describe(deck),
+              (Blocks{"NODE[]{1/|}", "ENDSTEP[]{}", "NODE[]{2/|}", "CLOAD[]{1, 1, 1./|}"}));
+}
+
 TEST(ReadDeck, StopsAtAFileThatCannotBeIncluded) {
     const struct {
         std::string main;

@@ -373,6 +373,8 @@ TEST(AbazentaRun, FailingInputsStopWithTheirMessageAndStatus) {
                   "translator\n"},
         {"included file missing", "** x\n*INCLUDE, INPUT=" + kData + "/absent.inp\n",
          "Included file " + kData + "/absent.inp could not be read\n"},
+        {"node file missing", "** x\n" + nodes + "*NODE, INPUT=" + kData + "/absent.dat\n",
+         "Included file " + kData + "/absent.dat could not be read\n"},
     };
     for (const auto& c : cases) {
         const RunOutcome result = run(c.input);

@@ -1,4 +1,4 @@
-// The command line of abazenta: "-h", "-in FILE", "-out FILE", "-full" and "-nogap".
+// The command line of abazenta: "-h", "-in FILE", "-out FILE", "-full", "-quiet" and "-nogap".
 #include "command_line.h"
 
 #include "error.h"
@@ -16,6 +16,7 @@ Options parse_arguments(const std::vector<std::string>& args) {
         if (word == "-in") options.in_file_name = args[i + 1];
         if (word == "-out") options.out_file_name = args[i + 1];
         if (word == "-full") options.full = true;
+        if (word == "-quiet") options.quiet = true;
         if (word == "-nogap") options.no_gap = true;
     }
     return options;

@@ -1,4 +1,4 @@
-// The command line of abazenta: "-h", "-in FILE", "-out FILE", "-full" and "-nogap".
+// The command line of abazenta: "-h", "-in FILE", "-out FILE", "-full", "-quiet" and "-nogap".
 #pragma once
 
 #include <string>
@@ -9,7 +9,9 @@ namespace abazenta {
 struct Options {
     std::string in_file_name;   // empty: read standard input
     std::string out_file_name;  // empty: write standard output
-    bool full = false;          // translate materials, prescribed displacements, problem type
+    bool full = false;          // translate materials, prescribed displacements, distributed loads,
+                                // every step, the problem type
+    bool quiet = false;         // no echo of the lines that the first scan passes over
     bool no_gap = false;        // accepted; nothing depends on it
 };
 

@@ -66,7 +66,10 @@ class Assembler {
 
     void report_not_translated() {
         for (const KeywordCount& count : deck_.not_translated)
-            diagnostics_ << messages::lines_not_translated(count.lines, count.keyword);
+            diagnostics_ << (count.boundary_type.empty()
+                                 ? messages::lines_not_translated(count.lines, count.keyword)
+                                 : messages::boundary_lines_not_translated(count.lines,
+                                                                           count.boundary_type));
     }
 
     // In the order in which the types first appear in the deck.

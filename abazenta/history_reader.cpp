@@ -9,6 +9,18 @@ namespace abazenta {
 
 namespace {
 
+// *BOUNDARY types other than displacements, which the legacy file cannot hold.
+constexpr std::string_view kUntranslatedBoundaryTypes[] = {"VELOCITY", "ACCELERATION"};
+
+std::string_view untranslated_boundary_type(const Block& block) {
+    const std::string* type = block.parameter("TYPE");
+    if (type == nullptr) return {};
+    const std::string upper = upper_case(*type);
+    for (std::string_view untranslated : kUntranslatedBoundaryTypes)
+        if (upper == untranslated) return untranslated;
+    return {};
+}
+
 std::uint64_t pair_key(int first, int second) {
     return (std::uint64_t{static_cast<std::uint32_t>(first)} << 32) |
            static_cast<std::uint32_t>(second);
@@ -51,6 +63,13 @@ int HistoryReader::add_line(HistoryKeyword keyword) {
 }
 
 void HistoryReader::read_boundaries(const Block& block) {
+    if (const std::string_view type = untranslated_boundary_type(block); !type.empty()) {
+        int count = 0;
+        for (DataLines lines(block); next_fields(lines);)
+            if (!fields_[0].empty()) ++count;
+        if (count > 0) add_not_translated(model_, "BOUNDARY", count, type);
+        return;
+    }
     reserve_more(model_.fixities, block.line_count);
     for (DataLines lines(block); next_fields(lines);) {
         if (fields_[0].empty()) continue;

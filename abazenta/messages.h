@@ -76,6 +76,11 @@ inline std::string included_file_includes_itself(std::string_view name) {
 inline std::string lines_not_translated(int count, std::string_view keyword) {
     return std::to_string(count) + " *" + std::string(keyword) + " lines not translated\n";
 }
+// "%d *BOUNDARY lines of TYPE=%s not translated\n"
+inline std::string boundary_lines_not_translated(int count, std::string_view type) {
+    return std::to_string(count) + " *BOUNDARY lines of TYPE=" + std::string(type) +
+           " not translated\n";
+}
 // "Element type %s is not a plane element: %d elements skipped\n"
 inline std::string not_a_plane_element(std::string_view type, long long count) {
     return "Element type " + std::string(type) +

@@ -291,6 +291,13 @@ TEST(AbazentaRun, SaysWhatIsNotTranslatedThenStops) {
          "Element type T3D2 is not a plane element: 1 elements skipped\n"
          "No nodes or elements found in the input\n"},
         {nodes + "*Element, type=CPS3\n1, 1, 2, 3\n*Element, type=C3D8\n", 0, ""},
+        // *BOUNDARY lines of velocities and accelerations are not displacements.
+        {nodes + "*Element, type=CPS3\n1, 1, 2, 3\n*Boundary, type=VELOCITY\n1, 1, 1, 2.\n"
+                 "2, 1, 2\n\n*Dload\n1, P, 1.\n*Boundary, type=Acceleration\n3, 1\n"
+                 "*BOUNDARY, TYPE=velocity\n3, 2\n*Boundary, type=displacement\n1, 2\n",
+         0,
+         "3 *BOUNDARY lines of TYPE=VELOCITY not translated\n1 *DLOAD lines not translated\n"
+         "1 *BOUNDARY lines of TYPE=ACCELERATION not translated\n"},
     };
     for (const auto& c : cases) {
         const RunOutcome result = run(c.deck);
@@ -298,6 +305,9 @@ TEST(AbazentaRun, SaysWhatIsNotTranslatedThenStops) {
         EXPECT_EQ(after_counts(result.err), kFinished + c.said) << c.deck;
         EXPECT_EQ(result.out.empty(), c.status != 0) << c.deck;
     }
+    // Only the displacement block fixes anything.
+    const RunOutcome types = run(cases[5].deck);
+    EXPECT_EQ(conditions(types.out), "AFIXITY\n1\n1 2 0.0\n");
 }
 
 // With -full: a material line per section with the values of its material, the problem type

@@ -39,7 +39,7 @@ class Assembler {
         place_elements();
         if (model_.nodes.empty() || count_writable_elements(model_) == 0)
             throw TranslationError(messages::kNothingToWrite, 1);
-        model_.full_materials = full_;
+        model_.exact_reals = full_;
         if (full_) {
             set_problem_type();
             give_section_materials();

@@ -213,7 +213,7 @@ TEST(AbazentaRun, NonZeroBoundaryValuesAreIgnoredOrPrescribed) {
               "cannot handle non zero displacements, ignoring" +
                   std::string(kFinished));
     const RunOutcome full = run(deck, {"-full"});
-    EXPECT_EQ(conditions(full.out), "AFIXITY\n3\n1 1 0.0\n1 5 5.000000e-01\n2 1 0.0\n");
+    EXPECT_EQ(conditions(full.out), "AFIXITY\n3\n1 1 0.0\n1 5 0.5\n2 1 0.0\n");
     EXPECT_EQ(after_counts(full.err), kFinished + std::string("1 elements have no section\n"));
 }
 
@@ -330,11 +330,11 @@ TEST(AbazentaRun, FullTranslationGivesMaterialsAndProblemType) {
     EXPECT_EQ(result.status, 0);
     EXPECT_EQ(result.out.substr(0, result.out.find("    1    3")),
               "zenta input file\n4 3 5 0\n"
-              "    1 2.100000e+05 3.000000e-01 2.500000e+00 1.000000e+00 7.800000e-09\n"
-              "    1 3.000000e+07 3.000000e-01 1.000000e+00 1.000000e+00 2.000000e-10\n"
-              "    1 3.000000e+07 3.000000e-01 1.000000e+00 1.000000e+00 0.000000e+00\n"
-              "    1 3.000000e+07 3.000000e-01 1.000000e+00 1.000000e+00 2.000000e-10\n"
-              "    1 3.000000e+07 3.000000e-01 1.000000e+00 1.000000e+00 1.000000e+00\n");
+              "    1 210000 0.3 2.5 1 7.8e-09\n"
+              "    1 3e+07 0.3 1 1 2e-10\n"
+              "    1 3e+07 0.3 1 1 0\n"
+              "    1 3e+07 0.3 1 1 2e-10\n"
+              "    1 3e+07 0.3 1 1 1\n");
     EXPECT_NE(result.out.find("\n    2    4    2"), std::string::npos);  // the later section
     EXPECT_NE(result.out.find("\n    3    5    1"), std::string::npos);  // no section
     EXPECT_EQ(after_counts(result.err),

@@ -9,19 +9,13 @@
 #include "error.h"
 #include "fields.h"
 #include "messages.h"
+#include "nodal_loads.h"
+#include "step_rules.h"
 #include "writer.h"
 
 namespace abazenta {
 
 namespace {
-
-// One mesh as it goes into the output: the deck's own mesh, or an instance's copy of a part.
-struct PlacedMesh {
-    const Mesh* mesh = nullptr;
-    int part = -1;                         // -1 for the deck's own mesh
-    const Placement* placement = nullptr;  // nullptr: as it is
-    std::size_t first_node = 0;            // output index of its first node
-};
 
 class Assembler {
   public:
@@ -44,7 +38,11 @@ class Assembler {
             set_problem_type();
             give_section_materials();
         }
-        place_conditions();
+        place_fixities();
+        if (full_)
+            place_loads_in_force();
+        else
+            place_concentrated_loads();
         return std::move(model_);
     }
 
@@ -53,14 +51,16 @@ class Assembler {
     // one another in *INSTANCE order.
     void place_meshes() {
         if (!deck_.has_parts()) {
-            placed_.push_back({&deck_.deck_mesh, -1, nullptr, 0});
+            placed_.push_back({&deck_.deck_mesh, -1, nullptr, 0, 0});
             return;
         }
-        std::size_t first_node = 0;
+        std::size_t first_node = 0, first_element = 0;
         for (const Instance& instance : deck_.instances) {
             const Mesh& mesh = deck_.parts[static_cast<std::size_t>(instance.part)].mesh;
-            placed_.push_back({&mesh, instance.part, &instance.placement, first_node});
+            placed_.push_back(
+                {&mesh, instance.part, &instance.placement, first_node, first_element});
             first_node += mesh.node_xy.size();
+            first_element += mesh.elements.size();
         }
     }
 
@@ -235,36 +235,74 @@ class Assembler {
         return section_of_element;
     }
 
-    // Output node index of a node of the deck's own mesh or of an instance; -1 when that mesh
-    // is not translated. With parts, the placed meshes are the instances in order.
-    int output_node(const NodeTarget& target) const {
-        if (target.instance == kOwnMesh) return deck_.has_parts() ? -1 : target.node;
-        const std::size_t first = placed_[static_cast<std::size_t>(target.instance)].first_node;
-        return static_cast<int>(first) + target.node;
+    int output_node_of(const NodeTarget& target) const {
+        return output_node(target, placed_, deck_.has_parts());
     }
 
-    void place_conditions() {
-        std::unordered_map<int, std::size_t> fixity_of_node;  // output node -> position
+    // The fixities in force at the end, each direction of a node with the value of the last
+    // line that fixed it; in node order.
+    void place_fixities() {
+        std::vector<Contribution> contributions;
+        std::vector<std::pair<int, unsigned char>> applied;  // (output node, direction)
         for (const FixityRecord& record : deck_.fixities) {
-            const int node = output_node(record.target);
+            const int node = output_node_of(record.target);
             if (node < 0) continue;
-            const auto [entry, is_new] = fixity_of_node.try_emplace(node, model_.fixities.size());
-            if (is_new) model_.fixities.push_back(NodeFixity{node, 0, 0.0, 0.0});
-            NodeFixity& fixity = model_.fixities[entry->second];
-            fixity.fixed |= record.directions;
-            if ((record.directions & kFixedX) != 0) fixity.x_value = record.value;
-            if ((record.directions & kFixedY) != 0) fixity.y_value = record.value;
+            for (const unsigned char direction : {kFixedX, kFixedY}) {
+                if ((record.directions & direction) == 0) continue;
+                const std::uint64_t key =
+                    (std::uint64_t{static_cast<std::uint32_t>(node)} << 2) | direction;
+                contributions.push_back({record.line, key});
+                applied.emplace_back(node, direction);
+            }
+        }
+        const std::vector<bool> alive =
+            in_force(contributions, deck_.history_lines, deck_.renewed_in);
+        std::unordered_map<int, std::size_t> fixity_of_node;  // output node -> position
+        std::size_t c = 0;
+        for (const FixityRecord& record : deck_.fixities) {
+            if (output_node_of(record.target) < 0) continue;
+            const double value =
+                record.value * deck_.history_lines[static_cast<std::size_t>(record.line)].scale;
+            for (const unsigned char direction : {kFixedX, kFixedY}) {
+                if ((record.directions & direction) == 0) continue;
+                const auto [node, fixed] = applied[c];
+                if (alive[c++]) fix(fixity_of_node, node, fixed, value);
+            }
         }
         std::sort(model_.fixities.begin(), model_.fixities.end(),
                   [](const NodeFixity& a, const NodeFixity& b) { return a.node < b.node; });
+    }
+
+    void fix(std::unordered_map<int, std::size_t>& fixity_of_node, int node,
+             unsigned char direction, double value) {
+        const auto [entry, is_new] = fixity_of_node.try_emplace(node, model_.fixities.size());
+        if (is_new) model_.fixities.push_back(NodeFixity{node, 0, 0.0, 0.0});
+        NodeFixity& fixity = model_.fixities[entry->second];
+        fixity.fixed |= direction;
+        (direction == kFixedX ? fixity.x_value : fixity.y_value) = value;
+    }
+
+    // Default: every *CLOAD line, merged per node by the writer.
+    void place_concentrated_loads() {
         model_.loads.reserve(deck_.loads.size());
         for (const LoadTarget& load : deck_.loads) {
-            const int node = output_node(load.target);
+            const int node = output_node_of(load.target);
             if (node < 0) continue;
             LoadRecord record{node, kLoadCase, 0.0, 0.0};
             (load.direction == 1 ? record.fx : record.fy) = load.value;
             model_.loads.push_back(record);
         }
+    }
+
+    // -full: the loads in force, distributed ones as nodal forces.
+    void place_loads_in_force() {
+        const NodalLoads loads =
+            nodal_loads({deck_, placed_, model_, element_types_, deck_.sections.size()});
+        model_.loads = loads.records;
+        if (loads.lines_not_written > 0)
+            diagnostics_ << messages::load_lines_not_written(loads.lines_not_written);
+        if (loads.elements_without_density > 0)
+            diagnostics_ << messages::elements_without_density(loads.elements_without_density);
     }
 
     static constexpr int kLoadCase = 1;    // every load belongs to load case 1

@@ -48,7 +48,59 @@ bool HistoryReader::read(const Block& block) {
         read_cloads(block);
         return true;
     }
-    return false;
+    return full_ && read_step_block(block);
+}
+
+// The blocks that only -full reads.
+bool HistoryReader::read_step_block(const Block& block) {
+    const std::string& keyword = block.keyword;
+    if (keyword == "STEP") {
+        step_ = step_times_.begin_step(1.0);
+    } else if (keyword == "ENDSTEP") {
+        step_ = step_times_.begin_step(0.0);  // up to the next *STEP
+    } else if (keyword == "STATIC") {
+        read_period(block);
+    } else if (keyword == "AMPLITUDE") {
+        amplitudes_.read(block);
+    } else if (keyword == "SURFACE") {
+        loads_.read_surface(block);
+    } else if (keyword == "DSLOAD") {
+        read_distributed_loads(block, HistoryKeyword::kDsload);
+    } else if (keyword == "DLOAD") {
+        read_distributed_loads(block, HistoryKeyword::kDload);
+    } else {
+        return false;
+    }
+    return true;
+}
+
+// The time period of a step: the second value of the *STATIC data line.
+void HistoryReader::read_period(const Block& block) {
+    DataLines lines(block);
+    if (next_fields(lines) && !fields_[1].empty())
+        step_times_.set_last_period(parse_real(fields_[1]));
+}
+
+void HistoryReader::finish() {
+    for (const AmplitudeUse& use : amplitude_uses_) {
+        for (std::size_t l = use.first_line; l < use.end_line; ++l) {
+            HistoryLine& line = model_.history_lines[l];
+            line.scale = amplitude_scale(use, line.step);
+        }
+    }
+}
+
+// The value of the use's amplitude at the end of `step`; 1 (full magnitude) for an amplitude
+// that is not defined or not tabular, which is said once.
+double HistoryReader::amplitude_scale(const AmplitudeUse& use, int step) {
+    const Amplitude* amplitude = amplitudes_.find(use.name);
+    if (amplitude != nullptr && amplitude->tabular)
+        return amplitude->value_at(amplitude->total_time ? step_times_.total_time(step)
+                                                         : step_times_.step_time(step));
+    if (amplitudes_said_.insert(upper_case(use.name)).second)
+        warnings_ << (amplitude == nullptr ? messages::amplitude_not_defined(use.name)
+                                           : messages::amplitude_not_tabular(amplitude->name));
+    return 1.0;
 }
 
 bool HistoryReader::next_fields(DataLines& lines) {
@@ -57,8 +109,29 @@ bool HistoryReader::next_fields(DataLines& lines) {
     return true;
 }
 
+// With -full, OP=NEW removes what earlier steps defined with the keyword, and AMPLITUDE=
+// scales the block's lines.
+void HistoryReader::begin_block(const Block& block, HistoryKeyword keyword) {
+    block_has_amplitude_ = false;
+    if (!full_) return;
+    const std::string* op = block.parameter("OP");
+    if (op != nullptr && upper_case(trim(*op)) == "NEW")
+        model_.renewed_in[static_cast<std::size_t>(keyword)] = step_;
+    const std::string* amplitude = block.parameter("AMPLITUDE");
+    if (amplitude == nullptr) return;
+    block_has_amplitude_ = true;
+    block_use_.first_line = model_.history_lines.size();
+    block_use_.name = *amplitude;
+}
+
+void HistoryReader::end_block() {
+    if (!block_has_amplitude_) return;
+    block_use_.end_line = model_.history_lines.size();
+    if (block_use_.end_line > block_use_.first_line) amplitude_uses_.push_back(block_use_);
+}
+
 int HistoryReader::add_line(HistoryKeyword keyword) {
-    model_.history_lines.push_back({keyword, 0, 1.0});
+    model_.history_lines.push_back({keyword, step_, 1.0});
     return static_cast<int>(model_.history_lines.size()) - 1;
 }
 
@@ -70,6 +143,7 @@ void HistoryReader::read_boundaries(const Block& block) {
         if (count > 0) add_not_translated(model_, "BOUNDARY", count, type);
         return;
     }
+    begin_block(block, HistoryKeyword::kBoundary);
     reserve_more(model_.fixities, block.line_count);
     for (DataLines lines(block); next_fields(lines);) {
         if (fields_[0].empty()) continue;
@@ -84,13 +158,19 @@ void HistoryReader::read_boundaries(const Block& block) {
         for (const NodeTarget& target : nodes_)
             model_.fixities.push_back({target, boundary.directions, boundary.value, line});
     }
+    end_block();
 }
 
 void HistoryReader::read_cloads(const Block& block) {
+    begin_block(block, HistoryKeyword::kCload);
     reserve_more(model_.loads, block.line_count);
     for (DataLines lines(block); next_fields(lines);) {
         if (fields_[0].empty()) continue;
         const CloadLine load = parse_cload(fields_);
+        if ((load.direction != 1 && load.direction != 2) && full_) {
+            add_not_translated(model_, "CLOAD", 1);
+            continue;
+        }
         if (load.direction != 1 && load.direction != 2)
             throw TranslationError(
                 messages::unrecognized_direction(load.direction_field, scanned_text(line_)), 1);
@@ -99,6 +179,22 @@ void HistoryReader::read_cloads(const Block& block) {
         for (const NodeTarget& target : nodes_)
             model_.loads.push_back({target, load.direction, load.value, line});
     }
+    end_block();
+}
+
+void HistoryReader::read_distributed_loads(const Block& block, HistoryKeyword keyword) {
+    begin_block(block, keyword);
+    for (DataLines lines(block); next_fields(lines);) {
+        if (fields_.size() == 0) continue;
+        DistributedLoad load;
+        const bool translated = keyword == HistoryKeyword::kDsload
+                                    ? loads_.read_dsload(fields_, load)
+                                    : loads_.read_dload(fields_, load);
+        if (!translated) continue;
+        load.line = add_line(keyword);
+        model_.distributed_loads.push_back(std::move(load));
+    }
+    end_block();
 }
 
 // The nodes named by the first field of a *BOUNDARY or *CLOAD line, at the assembly's scope: a

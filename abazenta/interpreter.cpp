@@ -78,9 +78,10 @@ class Interpreter {
                 continue;
             }
             count_if_not_translated(block);
-            // Every other block (output requests, step controls, surfaces ...) carries nothing
-            // that the legacy file can hold, and is passed over on purpose.
+            // Every other block (output requests, step controls ...) carries nothing that the
+            // legacy file can hold, and is passed over on purpose.
         }
+        history_.finish();
         return std::move(model_);
     }
 
@@ -383,11 +384,7 @@ class Interpreter {
         members.push_back(member);
     }
 
-    void reserve_members(std::int64_t count) {
-        if (count > kMaxSetMembers - set_members_)
-            throw TranslationError(messages::too_many_set_members(kMaxSetMembers), 1);
-        set_members_ += count;
-    }
+    void reserve_members(std::int64_t count) { scopes_.take_members(count); }
 
     // ---- materials and sections
 
@@ -431,9 +428,8 @@ class Interpreter {
     MaterialData* current_material_ = nullptr;
     std::unordered_map<std::string, int> type_index_;  // into model_.element_types
     std::unordered_map<std::string, int> key_index_;   // into model_.material_keys
-    std::int64_t set_members_ = 0;
-    std::string_view line_;  // the data line in hand
-    Fields fields_;          // its fields
+    std::string_view line_;                            // the data line in hand
+    Fields fields_;                                    // its fields
 };
 
 // The keywords that the second scan reads, each with the handler of its blocks.

@@ -81,6 +81,39 @@ inline std::string boundary_lines_not_translated(int count, std::string_view typ
     return std::to_string(count) + " *BOUNDARY lines of TYPE=" + std::string(type) +
            " not translated\n";
 }
+// "Surface %s is not defined, line ignored\n"
+inline std::string surface_not_defined(std::string_view name) {
+    return "Surface " + std::string(name) + " is not defined, line ignored\n";
+}
+// "Surface %s: faces other than S1 to S4 are not translated\n"
+inline std::string surface_faces_not_translated(std::string_view name) {
+    return "Surface " + std::string(name) + ": faces other than S1 to S4 are not translated\n";
+}
+// "Element set %s is not defined, line ignored\n"
+inline std::string element_set_not_defined(std::string_view name) {
+    return "Element set " + std::string(name) + " is not defined, line ignored\n";
+}
+// "Set %s is not defined, left out of surface %s\n"
+inline std::string set_left_out_of_surface(std::string_view name, std::string_view surface) {
+    return "Set " + std::string(name) + " is not defined, left out of surface " +
+           std::string(surface) + "\n";
+}
+// "Amplitude %s is not tabular: full magnitude used\n"
+inline std::string amplitude_not_tabular(std::string_view name) {
+    return "Amplitude " + std::string(name) + " is not tabular: full magnitude used\n";
+}
+// "Amplitude %s is not defined: full magnitude used\n"
+inline std::string amplitude_not_defined(std::string_view name) {
+    return "Amplitude " + std::string(name) + " is not defined: full magnitude used\n";
+}
+// "%d load lines on nodes or elements that are not written\n"
+inline std::string load_lines_not_written(int count) {
+    return std::to_string(count) + " load lines on nodes or elements that are not written\n";
+}
+// "%d elements under GRAV or CENTRIF have no density\n"
+inline std::string elements_without_density(int count) {
+    return std::to_string(count) + " elements under GRAV or CENTRIF have no density\n";
+}
 // "Element type %s is not a plane element: %d elements skipped\n"
 inline std::string not_a_plane_element(std::string_view type, long long count) {
     return "Element type " + std::string(type) +

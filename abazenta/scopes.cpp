@@ -1,6 +1,9 @@
 // Where the names of a deck are looked up during the second scan.
 #include "scopes.h"
 
+#include "error.h"
+#include "messages.h"
+
 namespace abazenta {
 
 Mesh& Scopes::current_mesh() {
@@ -53,6 +56,12 @@ bool Scopes::find_instance_number(std::string_view name, const Mesh& scope,
     if (instance < 0 || !parse_integer(rest, member.number)) return false;
     member.instance = instance;
     return true;
+}
+
+void Scopes::take_members(std::int64_t count) {
+    if (count > kMaxSetMembers - members_)
+        throw TranslationError(messages::too_many_set_members(kMaxSetMembers), 1);
+    members_ += count;
 }
 
 }  // namespace abazenta

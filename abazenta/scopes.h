@@ -3,12 +3,17 @@
 // the parts, whose sets and surfaces the assembly names "Inst.Name".
 #pragma once
 
+#include <cstdint>
 #include <string_view>
 #include <vector>
 
 #include "deck_model.h"
 
 namespace abazenta {
+
+// Most set members and surface faces that a deck may list in all (numbers listed, generated
+// or copied from another set); a bound on what a deck can make the translator hold.
+inline constexpr int kMaxSetMembers = 10 * (MAX_NODES + MAX_ELEM);
 
 enum class SetKind { kNode, kElement };
 
@@ -40,12 +45,17 @@ class Scopes {
         return kind == SetKind::kNode ? mesh.node_sets : mesh.element_sets;
     }
 
+    // Counts `count` more members of sets and faces of surfaces; throws TranslationError
+    // when the deck lists more than kMaxSetMembers in all.
+    void take_members(std::int64_t count);
+
   private:
     // The instance that "Inst.Name" at `scope` names (-1: none) and the name after the dot.
     int split_qualified(std::string_view name, const Mesh& scope, std::string_view& rest) const;
 
     DeckModel& model_;
     int current_part_ = -1;  // index into model_.parts; -1 outside parts
+    std::int64_t members_ = 0;
 };
 
 }  // namespace abazenta

@@ -1,16 +1,15 @@
 // Assembly of the output model from what the second scan gathered.
 #include "assembler.h"
 
-#include <algorithm>
 #include <unordered_map>
 #include <unordered_set>
 
 #include "element_types.h"
 #include "error.h"
 #include "fields.h"
+#include "fixities.h"
 #include "messages.h"
 #include "nodal_loads.h"
-#include "step_rules.h"
 #include "writer.h"
 
 namespace abazenta {
@@ -38,7 +37,7 @@ class Assembler {
             set_problem_type();
             give_section_materials();
         }
-        place_fixities();
+        model_.fixities = fixities_in_force(deck_, placed_);
         if (full_)
             place_loads_in_force();
         else
@@ -237,49 +236,6 @@ class Assembler {
 
     int output_node_of(const NodeTarget& target) const {
         return output_node(target, placed_, deck_.has_parts());
-    }
-
-    // The fixities in force at the end, each direction of a node with the value of the last
-    // line that fixed it; in node order.
-    void place_fixities() {
-        std::vector<Contribution> contributions;
-        std::vector<std::pair<int, unsigned char>> applied;  // (output node, direction)
-        for (const FixityRecord& record : deck_.fixities) {
-            const int node = output_node_of(record.target);
-            if (node < 0) continue;
-            for (const unsigned char direction : {kFixedX, kFixedY}) {
-                if ((record.directions & direction) == 0) continue;
-                const std::uint64_t key =
-                    (std::uint64_t{static_cast<std::uint32_t>(node)} << 2) | direction;
-                contributions.push_back({record.line, key});
-                applied.emplace_back(node, direction);
-            }
-        }
-        const std::vector<bool> alive =
-            in_force(contributions, deck_.history_lines, deck_.renewed_in);
-        std::unordered_map<int, std::size_t> fixity_of_node;  // output node -> position
-        std::size_t c = 0;
-        for (const FixityRecord& record : deck_.fixities) {
-            if (output_node_of(record.target) < 0) continue;
-            const double value =
-                record.value * deck_.history_lines[static_cast<std::size_t>(record.line)].scale;
-            for (const unsigned char direction : {kFixedX, kFixedY}) {
-                if ((record.directions & direction) == 0) continue;
-                const auto [node, fixed] = applied[c];
-                if (alive[c++]) fix(fixity_of_node, node, fixed, value);
-            }
-        }
-        std::sort(model_.fixities.begin(), model_.fixities.end(),
-                  [](const NodeFixity& a, const NodeFixity& b) { return a.node < b.node; });
-    }
-
-    void fix(std::unordered_map<int, std::size_t>& fixity_of_node, int node,
-             unsigned char direction, double value) {
-        const auto [entry, is_new] = fixity_of_node.try_emplace(node, model_.fixities.size());
-        if (is_new) model_.fixities.push_back(NodeFixity{node, 0, 0.0, 0.0});
-        NodeFixity& fixity = model_.fixities[entry->second];
-        fixity.fixed |= direction;
-        (direction == kFixedX ? fixity.x_value : fixity.y_value) = value;
     }
 
     // Default: every *CLOAD line, merged per node by the writer.

@@ -312,12 +312,6 @@ class LoadAssembly {
 
 }  // namespace
 
-int output_node(const NodeTarget& target, const std::vector<PlacedMesh>& placed, bool has_parts) {
-    if (target.instance == kOwnMesh) return has_parts ? -1 : target.node;
-    const std::size_t first = placed[static_cast<std::size_t>(target.instance)].first_node;
-    return static_cast<int>(first) + target.node;
-}
-
 NodalLoads nodal_loads(const LoadSources& sources) {
     return LoadAssembly(sources).run();
 }

@@ -8,21 +8,9 @@
 
 #include "deck_model.h"
 #include "legacy_model.h"
+#include "placed_mesh.h"
 
 namespace abazenta {
-
-// One mesh as it goes into the output: the deck's own mesh, or an instance's copy of a part.
-struct PlacedMesh {
-    const Mesh* mesh = nullptr;
-    int part = -1;                         // -1 for the deck's own mesh
-    const Placement* placement = nullptr;  // nullptr: as it is
-    std::size_t first_node = 0;            // output index of its first node
-    std::size_t first_element = 0;         // output index of its first element
-};
-
-// Output node index of a node of the deck's own mesh or of an instance; -1 when that mesh is
-// not translated. With parts, the placed meshes are the instances in order.
-int output_node(const NodeTarget& target, const std::vector<PlacedMesh>& placed, bool has_parts);
 
 // What the nodal forces are worked out from.
 struct LoadSources {

@@ -4,6 +4,7 @@
 #include <unordered_map>
 #include <unordered_set>
 
+#include "conditions.h"
 #include "element_types.h"
 #include "error.h"
 #include "fields.h"
@@ -238,16 +239,18 @@ class Assembler {
         return output_node(target, placed_, deck_.has_parts());
     }
 
-    // Default: every *CLOAD line, merged per node by the writer.
+    // Default: every *CLOAD line, merged per node.
     void place_concentrated_loads() {
-        model_.loads.reserve(deck_.loads.size());
+        std::vector<LoadRecord> loads;
+        loads.reserve(deck_.loads.size());
         for (const LoadTarget& load : deck_.loads) {
             const int node = output_node_of(load.target);
             if (node < 0) continue;
             LoadRecord record{node, kLoadCase, 0.0, 0.0};
             (load.direction == 1 ? record.fx : record.fy) = load.value;
-            model_.loads.push_back(record);
+            loads.push_back(record);
         }
+        model_.loads = merge_loads(loads);
     }
 
     // -full: the loads in force, distributed ones as nodal forces.

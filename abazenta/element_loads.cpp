@@ -89,11 +89,17 @@ ElementForces face_load_forces(const ElementPoints& points, int node_count, cons
 ElementForces body_load_forces(const ElementPoints& points, int node_count,
                                const zenta::Thickness& thickness, const DistributedLoad& load,
                                double force_density, bool axisymmetric) {
-    const zenta::BodyForce force = [&](zenta::Vec2 p) -> zenta::Vec2 {
-        if (load.kind != LoadKind::kCentrifugal)
-            return {force_density * load.dx, force_density * load.dy};
-        if (axisymmetric) return {force_density * p.x, 0.0};
-        return {force_density * (p.x - load.x0), force_density * (p.y - load.y0)};
+    // One reference in the closure, so that the function object needs no memory of its own.
+    const struct {
+        const DistributedLoad& load;
+        double density;
+        bool axisymmetric;
+    } body{load, force_density, axisymmetric};
+    const zenta::BodyForce force = [&body](zenta::Vec2 p) -> zenta::Vec2 {
+        const double c = body.density;
+        if (body.load.kind != LoadKind::kCentrifugal) return {c * body.load.dx, c * body.load.dy};
+        if (body.axisymmetric) return {c * p.x, 0.0};
+        return {c * (p.x - body.load.x0), c * (p.y - body.load.y0)};
     };
     const std::array<zenta::Vec2, 8> forces =
         zenta::BodyForces(element_shape(points, node_count), thickness, force);

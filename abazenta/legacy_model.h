@@ -51,7 +51,7 @@ struct LegacyModel {
     std::vector<LegacyElement> elements;
     std::vector<NodeXY> nodes;
     std::vector<NodeFixity> fixities;  // one per node with a fixity, in node order
-    std::vector<LoadRecord> loads;     // in the order of the *CLOAD lines
+    std::vector<LoadRecord> loads;     // one per node and load case, in the order written
 };
 
 }  // namespace abazenta

@@ -19,6 +19,13 @@ namespace {
 constexpr double kNegligible = 1e-12;
 constexpr int kLoadCase = 1;  // every load belongs to load case 1
 
+// The forces that reach one output node.
+struct NodeSum {
+    zenta::Vec2 force;
+    bool touched = false;  // it has received a force (perhaps of 0)
+    bool named = false;    // a *CLOAD line in force names it
+};
+
 // One line's load on one written node (*CLOAD) or element (face or body load).
 struct Application {
     int line = 0;
@@ -40,9 +47,7 @@ class LoadAssembly {
         gather();
         const std::vector<bool> alive =
             in_force(contributions_, deck_.history_lines, deck_.renewed_in);
-        force_.assign(model_.nodes.size(), {0.0, 0.0});
-        touched_.assign(model_.nodes.size(), false);
-        named_.assign(model_.nodes.size(), false);
+        sums_.assign(model_.nodes.size(), NodeSum{});
         for (std::size_t i = 0; i < applications_.size(); ++i)
             if (alive[i]) apply(applications_[i]);
         NodalLoads result;
@@ -60,6 +65,8 @@ class LoadAssembly {
     // ---- the loads of every line, on written nodes and elements, in line order
 
     void gather() {
+        applications_.reserve(deck_.loads.size() + deck_.distributed_loads.size());
+        contributions_.reserve(applications_.capacity());
         std::size_t c = 0, d = 0;
         const std::vector<LoadTarget>& loads = deck_.loads;
         const std::vector<DistributedLoad>& distributed = deck_.distributed_loads;
@@ -89,6 +96,8 @@ class LoadAssembly {
     void gather_distributed(int source) {
         const DistributedLoad& load = deck_.distributed_loads[static_cast<std::size_t>(source)];
         if (load.every_element) {
+            applications_.reserve(applications_.size() + model_.elements.size());
+            contributions_.reserve(applications_.capacity());
             for (std::size_t p = 0; p < sources_.placed.size(); ++p) {
                 const int instance = deck_.has_parts() ? static_cast<int>(p) : kOwnMesh;
                 const std::size_t count = sources_.placed[p].mesh->elements.size();
@@ -160,7 +169,7 @@ class LoadAssembly {
             const double value = load.value * line.scale;
             touch(application.index,
                   load.direction == 1 ? zenta::Vec2{value, 0.0} : zenta::Vec2{0.0, value});
-            named_[static_cast<std::size_t>(application.index)] = true;
+            sums_[static_cast<std::size_t>(application.index)].named = true;
             return;
         }
         const DistributedLoad& load =
@@ -263,13 +272,13 @@ class LoadAssembly {
     }
 
     void touch(int node, zenta::Vec2 force) {
-        const std::size_t n = static_cast<std::size_t>(node);
-        if (!touched_[n]) {
-            touched_[n] = true;
+        NodeSum& sum = sums_[static_cast<std::size_t>(node)];
+        if (!sum.touched) {
+            sum.touched = true;
             order_.push_back(node);
         }
-        force_[n].x += force.x;
-        force_[n].y += force.y;
+        sum.force.x += force.x;
+        sum.force.y += force.y;
     }
 
     // ---- records
@@ -277,7 +286,7 @@ class LoadAssembly {
     std::vector<LoadRecord> records() const {
         double largest = 0.0;
         for (int node : order_) {
-            const zenta::Vec2& f = force_[static_cast<std::size_t>(node)];
+            const zenta::Vec2& f = sums_[static_cast<std::size_t>(node)].force;
             largest = std::max({largest, std::fabs(f.x), std::fabs(f.y)});
         }
         const double negligible = kNegligible * largest;
@@ -287,10 +296,9 @@ class LoadAssembly {
         std::vector<LoadRecord> result;
         result.reserve(order_.size());
         for (int node : order_) {
-            const zenta::Vec2& f = force_[static_cast<std::size_t>(node)];
-            const LoadRecord record{node, kLoadCase, cleaned(f.x), cleaned(f.y)};
-            if (named_[static_cast<std::size_t>(node)] || record.fx != 0.0 || record.fy != 0.0)
-                result.push_back(record);
+            const NodeSum& sum = sums_[static_cast<std::size_t>(node)];
+            const LoadRecord record{node, kLoadCase, cleaned(sum.force.x), cleaned(sum.force.y)};
+            if (sum.named || record.fx != 0.0 || record.fy != 0.0) result.push_back(record);
         }
         return result;
     }
@@ -301,10 +309,8 @@ class LoadAssembly {
     std::vector<unsigned char> line_state_;  // kHadTarget | kWritten, by history line
     std::vector<Application> applications_;
     std::vector<Contribution> contributions_;      // key of each application
-    std::vector<zenta::Vec2> force_;               // sum by output node
-    std::vector<bool> touched_;                    // by output node
+    std::vector<NodeSum> sums_;                    // by output node
     std::vector<int> order_;                       // nodes in the order they receive a force
-    std::vector<bool> named_;                      // nodes named by a *CLOAD line in force
     std::vector<signed char> axisymmetric_types_;  // by element type; -1: not yet known
     std::vector<bool> counted_;                    // elements counted without density
     int without_density_ = 0;

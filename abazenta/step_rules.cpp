@@ -34,7 +34,7 @@ std::vector<bool> in_force(const std::vector<Contribution>& contributions,
         seen.several = seen.several || seen.first != line.step;
     }
     std::vector<bool> alive(contributions.size(), true);
-    std::vector<int> next(contributions.size(), -1);  // chains of contributions by key
+    std::vector<int> next;  // chains of contributions by key, where keys are looked at
     std::unordered_map<std::uint64_t, KeyState> states;
     const auto drop_chain = [&](int head) {
         for (int c = head; c >= 0; c = next[static_cast<std::size_t>(c)])
@@ -47,6 +47,7 @@ std::vector<bool> in_force(const std::vector<Contribution>& contributions,
             alive[i] = line.step >= renewed_in[keyword];
             continue;
         }
+        if (next.empty()) next.assign(contributions.size(), -1);
         KeyState& state = states[(contributions[i].key << 2) | keyword];
         if (state.step < line.step) {  // a later step replaces what the key held
             drop_chain(state.head);

@@ -6,7 +6,6 @@
 #include <string>
 #include <string_view>
 
-#include "conditions.h"
 #include "messages.h"
 #include "number_format.h"
 #include "real_text.h"
@@ -193,10 +192,9 @@ void write_fixities(const LegacyModel& model, LineWriter& lines) {
 
 void write_loads(const LegacyModel& model, LineWriter& lines) {
     if (model.loads.empty()) return;
-    const std::vector<LoadRecord> merged = merge_loads(model.loads);
     lines.text("ALOADS").end_line();
-    lines.integer(static_cast<int>(merged.size())).end_line();
-    for (const LoadRecord& load : merged) {
+    lines.integer(static_cast<int>(model.loads.size())).end_line();
+    for (const LoadRecord& load : model.loads) {
         lines.integer(load.node + 1).text(" ").integer(load.load_case).text(" ");
         if (model.exact_reals)
             lines.shortest(load.fx).text(" ").shortest(load.fy).end_line();

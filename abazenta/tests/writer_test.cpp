@@ -111,14 +111,14 @@ TEST(WriteModel, WritesFixitiesAndPrescribedDisplacementsInNodeOrder) {
               "5 5 -1.500000e+00\n6 4 2.000000e+00\n6 5 3.000000e+00\n");
 }
 
-TEST(WriteModel, WritesMergedLoadsAfterTheFixities) {
+TEST(WriteModel, WritesTheLoadsAsGivenAfterTheFixities) {
     LegacyModel model = model_with_nodes(6);
     add_element(model, {1, 2, 3});
     model.fixities = {{0, kFixedX, 0.0, 0.0}};
-    model.loads = {{4, 1, 10, 0}, {5, 1, 0, 0.125}, {4, 1, 5, 0}, {4, 1, 0, 3}, {5, 1, -1e-7, 0}};
+    model.loads = {{4, 1, 15, 3}, {5, 1, -1e-7, 0.125}, {0, 2, 0, 0}};
     const std::string out = write(model).out;
     EXPECT_EQ(out.substr(out.find("AFIXITY")),
-              "AFIXITY\n1\n1 1 0.0\nALOADS\n2\n5 1 15 3\n6 1 -1e-07 0.125\n");
+              "AFIXITY\n1\n1 1 0.0\nALOADS\n3\n5 1 15 3\n6 1 -1e-07 0.125\n1 2 0 0\n");
 }
 
 TEST(WriteModel, WritesMaterialLinesWithTheirValuesOrFixed) {

@@ -84,13 +84,9 @@ class LoadAssembly {
         const LoadTarget& load = deck_.loads[static_cast<std::size_t>(source)];
         const int node = output_node(load.target, sources_.placed, deck_.has_parts());
         if (!note_target(load.line, node >= 0)) return;
-        Application application;
-        application.line = load.line;
-        application.source = source;
-        application.concentrated = true;
-        application.index = node;
-        add(application, (static_cast<std::uint64_t>(node) << 1) |
-                             static_cast<std::uint64_t>(load.direction - 1));
+        add({load.line, source, true, node, ElementTarget{}},
+            (static_cast<std::uint64_t>(node) << 1) |
+                static_cast<std::uint64_t>(load.direction - 1));
     }
 
     void gather_distributed(int source) {
@@ -112,14 +108,10 @@ class LoadAssembly {
     void gather_target(int source, const DistributedLoad& load, const ElementTarget& target) {
         const int element = output_element(target);
         if (!note_target(load.line, element >= 0)) return;
-        Application application;
-        application.line = load.line;
-        application.source = source;
-        application.index = element;
-        application.target = target;
-        add(application, (static_cast<std::uint64_t>(element) << 8) |
-                             static_cast<std::uint64_t>(target.face << 4) |
-                             static_cast<std::uint64_t>(load.key));
+        add({load.line, source, false, element, target},
+            (static_cast<std::uint64_t>(element) << 8) |
+                static_cast<std::uint64_t>(target.face << 4) |
+                static_cast<std::uint64_t>(load.key));
     }
 
     // Notes that a line names a node or element, written or not; true when it is written.

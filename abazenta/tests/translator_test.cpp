@@ -493,6 +493,28 @@ TEST(AbazentaRun, FullTranslationGivesMaterialsAndProblemType) {
         std::string(kFinished) + "Element types CPS3 and CPE3 need different problem types\n");
 }
 
+// With -full every value of 8 to 17 significant digits comes through as the same double; the
+// default mode keeps its historic formats.
+TEST(AbazentaRun, FullKeepsEveryDigitOfCoordinatesPropertiesAndLoads) {
+    const std::string deck =
+        "** x\n*NODE\n1, 12345.67891, 0.\n2, 12345.72264, 0.\n3, 12345.67891, 0.04373\n"
+        "*ELEMENT, TYPE=CPS3, ELSET=A\n1, 1, 2, 3\n*SOLID SECTION, ELSET=A, MATERIAL=M\n"
+        "0.16666666666666666\n*MATERIAL, NAME=M\n*ELASTIC\n206842.7, 0.29999999999999999\n"
+        "*BOUNDARY\n1, 1, 1, 1.2345678901234567e-3\n*CLOAD\n3, 2, -0.16666666666666666\n";
+    const RunOutcome full = run(deck, {"-full"});
+    EXPECT_EQ(full.out,
+              "zenta input file\n3 1 1 1\n"
+              "    1 206842.7 0.3 0.16666666666666666 1 0\n"
+              "    1    1    1    5    2    5    3    5\n"
+              "    1 12345.67891 0\n    2 12345.72264 0\n    3 12345.67891 0.04373\n"
+              "AFIXITY\n1\n1 4 0.0012345678901234567\n"
+              "ALOADS\n1\n3 1 0 -0.16666666666666666\n");
+    const RunOutcome plain = run(deck);
+    EXPECT_EQ(plain.out.substr(plain.out.find("    1 1.2")),
+              "    1 1.234568e+04 0.000000e+00\n    2 1.234572e+04 0.000000e+00\n"
+              "    3 1.234568e+04 4.373000e-02\nALOADS\n1\n3 1 0 -0.166667\n");
+}
+
 // Runs that cannot be translated: exact messages after the progress lines, nothing written.
 TEST(AbazentaRun, FailingInputsStopWithTheirMessageAndStatus) {
     const std::string nodes = "*NODE\n1, 0, 0\n2, 1, 0\n3, 0, 1\n";

@@ -14,9 +14,9 @@
 
 namespace {
 
-constexpr long kColumns = 333;                     // elements in a row
-constexpr long kCornerRow = 2 * kColumns + 1;      // nodes of a row through corners
-constexpr long kMidsideRow = kColumns + 1;         // nodes of a row through side middles
+constexpr long kColumns = 333;                 // elements in a row
+constexpr long kCornerRow = 2 * kColumns + 1;  // nodes of a row through corners
+constexpr long kMidsideRow = kColumns + 1;     // nodes of a row through side middles
 constexpr long kRowPitch = kCornerRow + kMidsideRow;
 
 // Node numbers: corner rows hold a node every 0.5, midside rows one every 1.
@@ -34,8 +34,8 @@ void write_nodes(long rows, bool cae) {
                         0.5 * i, static_cast<double>(row));
         if (row == rows) break;
         for (long i = 0; i < kMidsideRow; ++i)
-            std::printf(cae ? "%7ld, %12.6f, %12.6f\n" : "%ld, %.6f, %.6f\n",
-                        midside_node(row, i), static_cast<double>(i), row + 0.5);
+            std::printf(cae ? "%7ld, %12.6f, %12.6f\n" : "%ld, %.6f, %.6f\n", midside_node(row, i),
+                        static_cast<double>(i), row + 0.5);
     }
 }
 
@@ -78,15 +78,15 @@ int main(int argc, char** argv) {
     else
         std::printf("*HEADING\nbenchmark model\n*NODE, NSET=ALL\n");
     write_nodes(rows, cae);
-    std::printf(cae ? "*Element, type=CPS8R, elset=Plate\n"
-                    : "*ELEMENT, TYPE=CPS8, ELSET=SET1\n");
+    std::printf(cae ? "*Element, type=CPS8R, elset=Plate\n" : "*ELEMENT, TYPE=CPS8, ELSET=SET1\n");
     write_elements(elements);
     const char* elset = cae ? "Plate" : "SET1";
     std::printf("*Solid Section, elset=%s, material=Steel\n0.5,\n", elset);
     if (distributed)
-        std::printf("*Elset, elset=TopRow, generate\n %ld, %ld, 1\n*Surface, name=TopEdge\n"
-                    "TopRow, S3\n",
-                    top_row * kColumns + 1, elements);
+        std::printf(
+            "*Elset, elset=TopRow, generate\n %ld, %ld, 1\n*Surface, name=TopEdge\n"
+            "TopRow, S3\n",
+            top_row * kColumns + 1, elements);
     if (cae) {
         std::printf("*Nset, nset=Bottom, generate\n 1, %ld, 1\n*End Part\n", kCornerRow);
         std::printf("*Assembly, name=Assembly\n*Instance, name=Plate-1, part=Plate\n");
@@ -101,9 +101,8 @@ int main(int argc, char** argv) {
         std::printf("*CLOAD\n");
     }
     for (long l = 0; l < loads; ++l)
-        std::printf(cae ? "Plate-1.%ld, %d, %.3f\n" : "%ld, %d, %.3f\n",
-                    nodes - (l % (nodes / 4)), 1 + static_cast<int>(l % 2),
-                    1.0 + static_cast<double>(l % 7));
+        std::printf(cae ? "Plate-1.%ld, %d, %.3f\n" : "%ld, %d, %.3f\n", nodes - (l % (nodes / 4)),
+                    1 + static_cast<int>(l % 2), 1.0 + static_cast<double>(l % 7));
     if (distributed)
         std::printf("*Dsload\n%s, P, 2.5\n*Dload\n, GRAV, 9810., 0., -1., 0.\n",
                     cae ? "Plate-1.TopEdge" : "TopEdge");

@@ -1,27 +1,21 @@
 // Assembly of the output model from what the second scan gathered.
 #include "assembler.h"
 
-#include <algorithm>
 #include <unordered_map>
 #include <unordered_set>
 
+#include "conditions.h"
 #include "element_types.h"
 #include "error.h"
 #include "fields.h"
+#include "fixities.h"
 #include "messages.h"
+#include "nodal_loads.h"
 #include "writer.h"
 
 namespace abazenta {
 
 namespace {
-
-// One mesh as it goes into the output: the deck's own mesh, or an instance's copy of a part.
-struct PlacedMesh {
-    const Mesh* mesh = nullptr;
-    int part = -1;                         // -1 for the deck's own mesh
-    const Placement* placement = nullptr;  // nullptr: as it is
-    std::size_t first_node = 0;            // output index of its first node
-};
 
 class Assembler {
   public:
@@ -39,12 +33,16 @@ class Assembler {
         place_elements();
         if (model_.nodes.empty() || count_writable_elements(model_) == 0)
             throw TranslationError(messages::kNothingToWrite, 1);
-        model_.full_materials = full_;
+        model_.exact_reals = full_;
         if (full_) {
             set_problem_type();
             give_section_materials();
         }
-        place_conditions();
+        model_.fixities = fixities_in_force(deck_, placed_);
+        if (full_)
+            place_loads_in_force();
+        else
+            place_concentrated_loads();
         return std::move(model_);
     }
 
@@ -53,20 +51,25 @@ class Assembler {
     // one another in *INSTANCE order.
     void place_meshes() {
         if (!deck_.has_parts()) {
-            placed_.push_back({&deck_.deck_mesh, -1, nullptr, 0});
+            placed_.push_back({&deck_.deck_mesh, -1, nullptr, 0, 0});
             return;
         }
-        std::size_t first_node = 0;
+        std::size_t first_node = 0, first_element = 0;
         for (const Instance& instance : deck_.instances) {
             const Mesh& mesh = deck_.parts[static_cast<std::size_t>(instance.part)].mesh;
-            placed_.push_back({&mesh, instance.part, &instance.placement, first_node});
+            placed_.push_back(
+                {&mesh, instance.part, &instance.placement, first_node, first_element});
             first_node += mesh.node_xy.size();
+            first_element += mesh.elements.size();
         }
     }
 
     void report_not_translated() {
         for (const KeywordCount& count : deck_.not_translated)
-            diagnostics_ << messages::lines_not_translated(count.lines, count.keyword);
+            diagnostics_ << (count.boundary_type.empty()
+                                 ? messages::lines_not_translated(count.lines, count.keyword)
+                                 : messages::boundary_lines_not_translated(count.lines,
+                                                                           count.boundary_type));
     }
 
     // In the order in which the types first appear in the deck.
@@ -232,33 +235,33 @@ class Assembler {
         return section_of_element;
     }
 
-    // Output node index of a node of the deck's own mesh or of an instance; -1 when that mesh
-    // is not translated. With parts, the placed meshes are the instances in order.
-    int output_node(const NodeTarget& target) const {
-        if (target.instance == kOwnMesh) return deck_.has_parts() ? -1 : target.node;
-        const std::size_t first = placed_[static_cast<std::size_t>(target.instance)].first_node;
-        return static_cast<int>(first) + target.node;
+    int output_node_of(const NodeTarget& target) const {
+        return output_node(target, placed_, deck_.has_parts());
     }
 
-    void place_conditions() {
-        std::unordered_map<int, std::size_t> fixity_of_node;  // output node -> position
-        for (const FixityRecord& record : deck_.fixities) {
-            const int node = output_node(record.target);
-            if (node < 0) continue;
-            const auto [entry, is_new] = fixity_of_node.try_emplace(node, model_.fixities.size());
-            if (is_new) model_.fixities.push_back(NodeFixity{node, 0, 0.0, 0.0});
-            NodeFixity& fixity = model_.fixities[entry->second];
-            fixity.fixed |= record.directions;
-            if ((record.directions & kFixedX) != 0) fixity.x_value = record.value;
-            if ((record.directions & kFixedY) != 0) fixity.y_value = record.value;
-        }
-        std::sort(model_.fixities.begin(), model_.fixities.end(),
-                  [](const NodeFixity& a, const NodeFixity& b) { return a.node < b.node; });
-        model_.loads.reserve(deck_.loads.size());
+    // Default: every *CLOAD line, merged per node.
+    void place_concentrated_loads() {
+        std::vector<LoadRecord> loads;
+        loads.reserve(deck_.loads.size());
         for (const LoadTarget& load : deck_.loads) {
-            const int node = output_node(load.target);
-            if (node >= 0) model_.loads.push_back({node, kLoadCase, load.fx, load.fy});
+            const int node = output_node_of(load.target);
+            if (node < 0) continue;
+            LoadRecord record{node, kLoadCase, 0.0, 0.0};
+            (load.direction == 1 ? record.fx : record.fy) = load.value;
+            loads.push_back(record);
         }
+        model_.loads = merge_loads(loads);
+    }
+
+    // -full: the loads in force, distributed ones as nodal forces.
+    void place_loads_in_force() {
+        const NodalLoads loads =
+            nodal_loads({deck_, placed_, model_, element_types_, deck_.sections.size()});
+        model_.loads = loads.records;
+        if (loads.lines_not_written > 0)
+            diagnostics_ << messages::load_lines_not_written(loads.lines_not_written);
+        if (loads.elements_without_density > 0)
+            diagnostics_ << messages::elements_without_density(loads.elements_without_density);
     }
 
     static constexpr int kLoadCase = 1;    // every load belongs to load case 1

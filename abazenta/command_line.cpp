@@ -1,5 +1,5 @@
-// The command line of abazenta: "-h", "-in FILE", "-out FILE", "-full", "-nogap", "--help"
-// and "--version".
+// The command line of abazenta: "-h", "-in FILE", "-out FILE", "-full", "-quiet", "-nogap",
+// "--help" and "--version".
 #include "command_line.h"
 
 #include "error.h"
@@ -20,6 +20,7 @@ Options parse_arguments(const std::vector<std::string>& args) {
         if (word == "-in") options.in_file_name = args[i + 1];
         if (word == "-out") options.out_file_name = args[i + 1];
         if (word == "-full") options.full = true;
+        if (word == "-quiet") options.quiet = true;
         if (word == "-nogap") options.no_gap = true;
     }
     return options;

@@ -1,5 +1,5 @@
-// The command line of abazenta: "-h", "-in FILE", "-out FILE", "-full", "-nogap", "--help"
-// and "--version".
+// The command line of abazenta: "-h", "-in FILE", "-out FILE", "-full", "-quiet", "-nogap",
+// "--help" and "--version".
 #pragma once
 
 #include <string>
@@ -10,7 +10,9 @@ namespace abazenta {
 struct Options {
     std::string in_file_name;   // empty: read standard input
     std::string out_file_name;  // empty: write standard output
-    bool full = false;          // translate materials, prescribed displacements, problem type
+    bool full = false;          // translate materials, prescribed displacements, distributed loads,
+                                // every step, the problem type
+    bool quiet = false;         // no echo of the lines that the first scan passes over
     bool no_gap = false;        // accepted; nothing depends on it
     bool help = false;          // "--help": print the help on standard output, translate nothing
     bool version = false;       // "--version": print the version line, translate nothing

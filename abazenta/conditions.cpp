@@ -58,6 +58,8 @@ BoundaryLine parse_boundary(const Fields& fields) {
     } else {
         line.value = parse_real(third);
     }
+    // "node, direction, 0" written with an integer zero: a last direction of 0 is none.
+    if (last == 0) last = first;
     line.directions = directions_between(first, last);
     return line;
 }

@@ -17,10 +17,10 @@ struct BoundaryLine {
     double value = 0.0;            // the prescribed displacement; 0 when missing
 };
 
-// Reads node or set, first direction, last direction, value; a missing or empty last direction
-// means the first alone. A third field that is not an integer is the value ("node, direction,
-// value"). A symbolic type (ENCASTRE, XSYMM, ...) in place of the first direction names the
-// directions itself.
+// Reads node or set, first direction, last direction, value; a missing, empty or 0 last
+// direction means the first alone. A third field that is not an integer is the value ("node,
+// direction, value"). A symbolic type (ENCASTRE, XSYMM, ...) in place of the first direction names
+// the directions itself.
 BoundaryLine parse_boundary(const Fields& fields);
 
 // What a *CLOAD data line says.

@@ -3,7 +3,9 @@
 // fixities and loads, and what was passed over. The output model is assembled from it.
 #pragma once
 
+#include <algorithm>
 #include <array>
+#include <cstddef>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -14,6 +16,14 @@
 #include "sets.h"
 
 namespace abazenta {
+
+// Room for `more` entries beyond those held, growing at least twofold, so that many small
+// blocks cost no more than one large one.
+template <typename T>
+void reserve_more(std::vector<T>& table, std::size_t more) {
+    const std::size_t needed = table.size() + more;
+    if (needed > table.capacity()) table.reserve(std::max(needed, 2 * table.capacity()));
+}
 
 // Largest number of nodes and of elements that a mesh, and the translated model, may hold.
 inline constexpr int MAX_NODES = 200000;
@@ -39,6 +49,11 @@ struct StoredElement {
     int material_key = 0;  // index into DeckModel::material_keys
     int type = 0;          // index into DeckModel::element_types
     int number = 0;        // element number of the deck
+    // An 8-node quadrilateral stored as the 6-node triangle it collapses to: the rule that
+    // collapsed it and the midside node that the triangle left out, so that its faces can be
+    // taken as the deck gives them. -1: not collapsed.
+    int collapse_rule = -1;
+    int dropped_midside = 0;
 };
 
 // The mesh of one part, or the deck's own mesh (nodes and elements outside any part), kept
@@ -56,6 +71,7 @@ struct Mesh {
     int first_solid_type = -1;  // index into DeckModel::element_types; -1 when none
     SetTable node_sets;
     SetTable element_sets;
+    SurfaceTable surfaces;
 };
 
 struct Part {
@@ -108,22 +124,67 @@ struct NodeTarget {
     int node = 0;
 };
 
+// The keywords of the lines that define boundary conditions and loads in the steps.
+enum class HistoryKeyword : unsigned char { kBoundary, kCload, kDsload, kDload };
+inline constexpr std::size_t kHistoryKeywords = 4;
+
+// One *BOUNDARY, *CLOAD, *DSLOAD or *DLOAD data line that is translated.
+struct HistoryLine {
+    HistoryKeyword keyword = HistoryKeyword::kCload;
+    int step = 0;        // 0: model data (lines before the first *STEP)
+    double scale = 1.0;  // the value of the block's amplitude at the end of the step
+};
+
 // One *BOUNDARY line applied to one node; later records win.
 struct FixityRecord {
     NodeTarget target;
     unsigned char directions = 0;  // kFixedX | kFixedY
     double value = 0.0;            // the prescribed displacement
+    int line = 0;                  // index into DeckModel::history_lines
 };
 
+// One *CLOAD line applied to one node.
 struct LoadTarget {
     NodeTarget target;
-    double fx = 0.0;  // force in direction 1
-    double fy = 0.0;  // force in direction 2
+    int direction = 1;  // 1 or 2
+    double value = 0.0;
+    int line = 0;  // index into DeckModel::history_lines
+};
+
+// An element, or one face of it, that a distributed load acts on.
+struct ElementTarget {
+    int instance = kOwnMesh;
+    int element = -1;  // dense element index of the mesh that the instance places; -1: none
+    int face = 0;      // 1 to 4; 0 for a body load
+};
+
+enum class LoadKind : unsigned char {
+    kPressure,     // P, Pn: magnitude pushing into the element
+    kShear,        // TRSHR: magnitude along the face, towards the direction
+    kTraction,     // TRVEC: magnitude along the direction
+    kBody,         // BX, BY, BR, BZ: magnitude per unit volume along the direction
+    kGravity,      // GRAV: density x magnitude along the direction
+    kCentrifugal,  // CENTRIF: density x magnitude x the distance vector from the axis
+};
+
+// One *DSLOAD or *DLOAD data line that is translated (with -full).
+struct DistributedLoad {
+    int line = 0;  // index into DeckModel::history_lines
+    LoadKind kind = LoadKind::kPressure;
+    // Tells apart the loads of one element or face that replace one another across steps:
+    // the face load's kind, or the body load's label.
+    int key = 0;
+    double magnitude = 0.0;
+    double dx = 0.0, dy = 0.0;   // a unit vector: the direction of TRVEC, GRAV and BX ... BZ
+    double x0 = 0.0, y0 = 0.0;   // CENTRIF: a point of the axis
+    bool every_element = false;  // GRAV without a target: every element written
+    std::vector<ElementTarget> targets;  // in the order of the set or surface, each once
 };
 
 struct KeywordCount {
     std::string_view keyword;  // as the message names it: upper case with single blanks
     int lines = 0;
+    std::string_view boundary_type;  // *BOUNDARY lines of this TYPE=; empty for a keyword
 };
 
 struct DeckModel {
@@ -138,8 +199,13 @@ struct DeckModel {
     std::vector<Section> sections;           // in file order
     std::unordered_map<std::string, MaterialData> materials;  // by upper-case name
 
-    std::vector<FixityRecord> fixities;        // in line order
-    std::vector<LoadTarget> loads;             // in line order
+    std::vector<HistoryLine> history_lines;          // in line order
+    std::vector<FixityRecord> fixities;              // in line order
+    std::vector<LoadTarget> loads;                   // in line order
+    std::vector<DistributedLoad> distributed_loads;  // -full: in line order
+    // -full: the last step whose block of the keyword carries OP=NEW (0: none), which removes
+    // what earlier steps defined.
+    std::array<int, kHistoryKeywords> renewed_in{};
     std::vector<KeywordCount> not_translated;  // in order of first appearance
 
     // A deck with parts has only its instances translated.

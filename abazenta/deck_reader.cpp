@@ -14,6 +14,9 @@ namespace {
 // Keywords whose data lines go on after a trailing comma (elements with many nodes).
 constexpr std::string_view kContinuedDataKeywords[] = {"ELEMENT"};
 
+// Keywords whose data lines may come from the file that INPUT= names, before their own.
+constexpr std::string_view kDataFileKeywords[] = {"NODE", "ELEMENT"};
+
 constexpr std::string_view kInclude = "INCLUDE";
 constexpr std::string_view kEndStep = "ENDSTEP";
 
@@ -76,9 +79,9 @@ void parse_keyword_line(std::string_view text, Block& block) {
     }
 }
 
-bool continues_data_lines(std::string_view keyword) {
-    return std::find(std::begin(kContinuedDataKeywords), std::end(kContinuedDataKeywords),
-                     keyword) != std::end(kContinuedDataKeywords);
+template <std::size_t N>
+bool listed(const std::string_view (&keywords)[N], std::string_view keyword) {
+    return std::find(std::begin(keywords), std::end(keywords), keyword) != std::end(keywords);
 }
 
 // The line of `text` that begins at `pos`, with its line end when it has one.
@@ -89,21 +92,40 @@ std::string_view line_at(std::string_view text, std::size_t pos) {
 }
 
 // `line` (a line of `text`) with the lines that continue it: while it ends with a comma, the
-// next line of `text` is taken in unless it is a keyword or comment line.
+// next line of `text` that is not a comment line is taken in, unless it is a keyword line.
+// Comment lines on the way are passed over but stay inside the view (see without_comments).
 std::string_view with_continuation(std::string_view text, std::string_view line) {
     const std::size_t start = static_cast<std::size_t>(line.data() - text.data());
     std::size_t end = start + line.size();
-    while (ends_with_comma(line) && end < text.size() && text[end] != '*') {
-        end += line_at(text, end).size();
+    while (ends_with_comma(line)) {
+        std::size_t next = end;
+        while (next < text.size() && is_comment(line_at(text, next)))
+            next += line_at(text, next).size();
+        if (next >= text.size() || text[next] == '*') break;
+        end = next + line_at(text, next).size();
         line = text.substr(start, end - start);
     }
     return line;
 }
 
+// A continued line without the comment lines inside it: the view itself when it holds none,
+// otherwise a copy in `storage`.
+std::string_view without_comments(std::string_view line, std::string& storage) {
+    if (line.find("\n**") == std::string_view::npos) return line;
+    storage.clear();
+    for (std::size_t pos = 0; pos < line.size();) {
+        const std::string_view piece = line_at(line, pos);
+        if (!is_comment(piece)) storage.append(piece);
+        pos += piece.size();
+    }
+    return storage;
+}
+
 // Reads one deck: a stack of open files, the innermost last, read one line at a time.
 class DeckReader {
   public:
-    explicit DeckReader(const DeckSource& source) : load_include_(source.load_include) {
+    DeckReader(const DeckSource& source, bool all_steps)
+        : load_include_(source.load_include), all_steps_(all_steps) {
         files_.push_back({source.text, 0, source.folder, source.identity});
     }
 
@@ -114,7 +136,7 @@ class DeckReader {
             const bool input_first_line = first;
             first = false;
             if (is_comment(line)) continue;
-            if (is_keyword_line(line)) {
+            if (is_keyword_line(line) && !files_.back().data_only) {
                 if (!read_keyword_line(line, input_first_line)) break;
             } else {
                 read_data_line(line, input_first_line);
@@ -129,6 +151,7 @@ class DeckReader {
         std::size_t pos;
         std::string folder;
         std::string identity;
+        bool data_only = false;  // every line that is not a comment is a data line
     };
 
     // The next line of the innermost file that has one, with its line end. A file read to its
@@ -158,12 +181,15 @@ class DeckReader {
         stretch_open_ = false;
         Block block;
         block.keyword_text = line;
-        parse_keyword_line(line, block);
+        parse_keyword_line(without_comments(line, joined_), block);
         if (block.keyword == kInclude) return include(block);
         if (input_first_line) deck_.first_line = FirstLine::kKeywordOfFirstBlock;
-        block.continued_lines = continues_data_lines(block.keyword);
+        block.continued_lines = listed(kContinuedDataKeywords, block.keyword);
+        const std::string* data_file =
+            listed(kDataFileKeywords, block.keyword) ? block.parameter("INPUT") : nullptr;
         deck_.blocks.push_back(std::move(block));
-        return deck_.blocks.back().keyword != kEndStep;
+        if (data_file != nullptr) return open_data_file(*data_file);
+        return all_steps_ || deck_.blocks.back().keyword != kEndStep;
     }
 
     void read_data_line(std::string_view line, bool input_first_line) {
@@ -191,27 +217,47 @@ class DeckReader {
         const std::string* input = block.parameter("INPUT");
         const std::string name = input != nullptr ? *input : std::string();
         IncludedFile file;
-        if (!load_include_ || !load_include_(name, files_.back().folder, file)) {
-            deck_.stop = TranslationError(messages::included_file_unreadable(name), 1);
-            return false;
-        }
+        if (!load(name, file)) return false;
         for (const OpenFile& open : files_) {
             if (!file.identity.empty() && open.identity == file.identity) {
                 deck_.stop = TranslationError(messages::included_file_includes_itself(name), 1);
                 return false;
             }
         }
-        deck_.included_texts.push_back(std::make_unique<std::string>(std::move(file.text)));
-        files_.push_back(
-            {*deck_.included_texts.back(), 0, std::move(file.folder), std::move(file.identity)});
+        push_file(std::move(file), false);
         return true;
     }
 
+    // Opens the file named by INPUT= of a *NODE or *ELEMENT line: its lines are the block's
+    // first data lines.
+    bool open_data_file(const std::string& name) {
+        IncludedFile file;
+        if (!load(name, file)) return false;
+        push_file(std::move(file), true);
+        return true;
+    }
+
+    // Reads a file named in the innermost open file; false, with the stop, when it cannot.
+    bool load(const std::string& name, IncludedFile& file) {
+        if (load_include_ && load_include_(name, files_.back().folder, file)) return true;
+        deck_.stop = TranslationError(messages::included_file_unreadable(name), 1);
+        return false;
+    }
+
+    void push_file(IncludedFile&& file, bool data_only) {
+        deck_.included_texts.push_back(std::make_unique<std::string>(std::move(file.text)));
+        files_.push_back({*deck_.included_texts.back(), 0, std::move(file.folder),
+                          std::move(file.identity), data_only});
+        stretch_open_ = false;
+    }
+
     const IncludeLoader& load_include_;
+    const bool all_steps_;
     std::vector<OpenFile> files_;
     // The last stretch of the last block ends at the last line read: a data line that follows
     // in the same file, with nothing but comment lines between, joins it.
     bool stretch_open_ = false;
+    std::string joined_;  // a continued keyword line without its comment lines
     Deck deck_;
 };
 
@@ -232,15 +278,20 @@ bool DataLines::next(std::string_view& line) {
             continue;
         }
         line = line_at(text, pos_);
-        if (block_.continued_lines && !is_comment(line)) line = with_continuation(text, line);
+        if (is_comment(line)) {
+            pos_ += line.size();
+            continue;
+        }
+        if (block_.continued_lines) line = with_continuation(text, line);
         pos_ += line.size();
-        if (!is_comment(line)) return true;
+        line = without_comments(line, joined_);
+        return true;
     }
     return false;
 }
 
-Deck read_deck(const DeckSource& source) {
-    return DeckReader(source).read();
+Deck read_deck(const DeckSource& source, bool all_steps) {
+    return DeckReader(source, all_steps).read();
 }
 
 std::string scanned_text(std::string_view raw) {

@@ -40,17 +40,19 @@ struct Block {
 };
 
 // The data lines of a block in order, each as read with its line end; an element line
-// continued after a trailing comma is one view over all its lines.
+// continued after a trailing comma is one view over all its lines (comment lines among them
+// left out).
 class DataLines {
   public:
     explicit DataLines(const Block& block) : block_(block) {}
-    // The next data line; false after the last.
+    // The next data line, valid until the next call; false after the last.
     bool next(std::string_view& line);
 
   private:
     const Block& block_;
     std::size_t stretch_ = 0;
     std::size_t pos_ = 0;  // in the stretch
+    std::string joined_;   // a continued line without the comment lines inside it
 };
 
 // A file named by *INCLUDE, as the loader found it.
@@ -91,7 +93,9 @@ struct Deck {
 
 // Reads the blocks of `source` up to the first *END STEP keyword line (its block is the last
 // one): later steps are not translated, so nothing after it is read, not even its includes.
-Deck read_deck(const DeckSource& source);
+// With `all_steps` the whole input is read. The data lines of *NODE and *ELEMENT come first
+// from the file that INPUT= names, if any (found as *INCLUDE files are), then from the deck.
+Deck read_deck(const DeckSource& source, bool all_steps = false);
 
 // Lines as read, in the form in which the translator has always shown them (the first scan's
 // echo, the line of a load it cannot translate): comment lines left out, keyword lines without

@@ -22,8 +22,12 @@ std::size_t digits_at(std::string_view text, std::size_t pos) {
     return end - pos;
 }
 
-// Length of the longest prefix of the form [+-]digits[.digits][(e|E)[+-]digits], with at least
-// one digit in the mantissa; 0 when there is none.
+bool is_exponent_mark(char c) {
+    return c == 'e' || c == 'E' || c == 'd' || c == 'D';
+}
+
+// Length of the longest prefix of the form [+-]digits[.digits][(e|E|d|D)[+-]digits], with at
+// least one digit in the mantissa; 0 when there is none. D is the exponent mark of Fortran.
 std::size_t real_prefix_length(std::string_view text) {
     std::size_t pos = 0;
     if (pos < text.size() && (text[pos] == '+' || text[pos] == '-')) ++pos;
@@ -35,7 +39,7 @@ std::size_t real_prefix_length(std::string_view text) {
         pos += 1 + fraction;
     }
     if (mantissa_digits == 0) return 0;
-    if (pos < text.size() && (text[pos] == 'e' || text[pos] == 'E')) {
+    if (pos < text.size() && is_exponent_mark(text[pos])) {
         std::size_t exponent = pos + 1;
         if (exponent < text.size() && (text[exponent] == '+' || text[exponent] == '-')) ++exponent;
         std::size_t exponent_digits = digits_at(text, exponent);
@@ -128,12 +132,21 @@ bool parse_integer(std::string_view field, int& value) {
 double parse_real(std::string_view field) {
     const std::size_t length = real_prefix_length(field);
     if (length == 0) return 0.0;
+    std::string_view number = field.substr(0, length);
+    // A Fortran exponent mark is read as E, in a copy (such numbers are rare).
+    std::string with_e;
+    const std::size_t mark = number.find_first_of("dD");
+    if (mark != std::string_view::npos) {
+        with_e.assign(number);
+        with_e[mark] = 'e';
+        number = with_e;
+    }
     // from_chars takes no plus sign; the prefix is known to be a decimal number.
-    const bool plus = field[0] == '+';
-    const char* first = field.data() + (plus ? 1 : 0);
+    const bool plus = number[0] == '+';
+    const char* first = number.data() + (plus ? 1 : 0);
     double value = 0.0;
-    const auto result = std::from_chars(first, field.data() + length, value);
-    if (result.ec == std::errc::result_out_of_range) return strtod_of(field.substr(0, length));
+    const auto result = std::from_chars(first, number.data() + number.size(), value);
+    if (result.ec == std::errc::result_out_of_range) return strtod_of(number);
     return value;
 }
 

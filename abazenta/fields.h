@@ -46,8 +46,9 @@ bool parse_integer(std::string_view field, int& value);
 // character). False when the text does not begin so or the number is out of range.
 bool parse_integer_prefix(std::string_view text, int& value);
 
-// The real number that begins the field, in decimal or exponent notation; 0 when the field
-// does not begin with one (a missing or non-numeric field reads as 0).
+// The real number that begins the field, in decimal or exponent notation (the exponent marked
+// E, e, or D, d as Fortran writes it: 2.1D5); 0 when the field does not begin with one (a
+// missing or non-numeric field reads as 0).
 double parse_real(std::string_view field);
 
 }  // namespace abazenta

@@ -14,7 +14,7 @@ int* counter_for(std::string_view keyword, FirstScanCounts& counts) {
 
 }  // namespace
 
-FirstScanCounts first_scan(const Deck& deck, std::ostream& echo) {
+FirstScanCounts first_scan(const Deck& deck, std::ostream* echo) {
     FirstScanCounts counts;
     bool echo_next = false;  // the line before was one of a block that is not counted
     for (std::size_t b = 0; b < deck.blocks.size(); ++b) {
@@ -23,7 +23,7 @@ FirstScanCounts first_scan(const Deck& deck, std::ostream& echo) {
             b == 0 && deck.first_line == FirstLine::kKeywordOfFirstBlock;
         int* counter = nullptr;
         if (!keyword_passed_over && !block.keyword_text.empty()) {
-            if (echo_next) echo << scanned_text(block.keyword_text);
+            if (echo_next && echo != nullptr) *echo << scanned_text(block.keyword_text);
             counter = counter_for(block.keyword, counts);
             echo_next = counter == nullptr;
         }
@@ -35,7 +35,7 @@ FirstScanCounts first_scan(const Deck& deck, std::ostream& echo) {
         std::string_view line;
         if (b == 0 && deck.first_line == FirstLine::kDataOfFirstBlock) lines.next(line);
         while (lines.next(line)) {
-            if (echo_next) echo << scanned_text(line);
+            if (echo_next && echo != nullptr) *echo << scanned_text(line);
             echo_next = true;
         }
     }

@@ -14,10 +14,9 @@ struct FirstScanCounts {
     int loads = 0;     // *CLOAD data lines
 };
 
-// Passes over the input's first line unread, counts, and writes to `echo` every line that
-// follows a line of a block that it does not count (the first line it reads is never echoed).
-// The deck ends at *END STEP already. Throws the deck's stop, if it has one, when the walk
-// reaches it.
-FirstScanCounts first_scan(const Deck& deck, std::ostream& echo);
+// Passes over the input's first line unread, counts, and writes to `echo` (unless it is
+// nullptr) every line that follows a line of a block that it does not count (the first line
+// it reads is never echoed). Throws the deck's stop, if it has one, when the walk reaches it.
+FirstScanCounts first_scan(const Deck& deck, std::ostream* echo);
 
 }  // namespace abazenta

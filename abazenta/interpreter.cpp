@@ -6,12 +6,13 @@
 #include <cstdint>
 #include <unordered_set>
 
-#include "conditions.h"
 #include "element_types.h"
 #include "error.h"
 #include "fields.h"
+#include "history_reader.h"
 #include "mesh_reader.h"
 #include "messages.h"
+#include "scopes.h"
 
 namespace abazenta {
 
@@ -64,32 +65,23 @@ void set_angle(Placement& placement, double degrees) {
     placement.sin_angle = std::sin(radians);
 }
 
-// Room for `more` entries beyond those held, growing at least twofold, so that many small
-// blocks cost no more than one large one.
-template <typename T>
-void reserve_more(std::vector<T>& table, std::size_t more) {
-    const std::size_t needed = table.size() + more;
-    if (needed > table.capacity()) table.reserve(std::max(needed, 2 * table.capacity()));
-}
-
-enum class SetKind { kNode, kElement };
-enum class TargetUse { kBoundary, kLoad };
-
 class Interpreter {
   public:
-    Interpreter(const Deck& deck, bool prescribed_displacements, std::ostream& warnings)
-        : deck_(deck), prescribed_displacements_(prescribed_displacements), warnings_(warnings) {}
+    Interpreter(const Deck& deck, bool full, std::ostream& warnings)
+        : deck_(deck), warnings_(warnings), history_(model_, scopes_, full, warnings) {}
 
     DeckModel run() {
         for (const Block& block : deck_.blocks) {
+            if (history_.read(block)) continue;
             if (const Handler handler = handler_for(block.keyword)) {
                 (this->*handler)(block);
                 continue;
             }
             count_if_not_translated(block);
-            // Every other block (output requests, step controls, surfaces ...) carries nothing
-            // that the legacy file can hold, and is passed over on purpose.
+            // Every other block (output requests, step controls ...) carries nothing that the
+            // legacy file can hold, and is passed over on purpose.
         }
+        history_.finish();
         return std::move(model_);
     }
 
@@ -110,14 +102,7 @@ class Interpreter {
     void count_if_not_translated(const Block& block) {
         for (std::string_view keyword : kNotTranslated) {
             if (!same_keyword(block.keyword, keyword)) continue;
-            const int lines = std::max(1, static_cast<int>(block.line_count));
-            for (KeywordCount& count : model_.not_translated) {
-                if (count.keyword == keyword) {
-                    count.lines += lines;
-                    return;
-                }
-            }
-            model_.not_translated.push_back({keyword, lines});
+            add_not_translated(model_, keyword, std::max(1, static_cast<int>(block.line_count)));
             return;
         }
     }
@@ -143,10 +128,10 @@ class Interpreter {
         part.name = name != nullptr ? *name : std::string();
         model_.part_by_name[upper_case(part.name)] = static_cast<int>(model_.parts.size());
         model_.parts.push_back(std::move(part));
-        current_part_ = static_cast<int>(model_.parts.size()) - 1;
+        scopes_.enter_part(static_cast<int>(model_.parts.size()) - 1);
     }
 
-    void end_part(const Block&) { current_part_ = -1; }
+    void end_part(const Block&) { scopes_.leave_part(); }
 
     void read_instance(const Block& block) {
         const std::string* name = block.parameter("NAME");
@@ -191,39 +176,6 @@ class Interpreter {
         return placement;
     }
 
-    Mesh& current_mesh() {
-        return current_part_ < 0 ? model_.deck_mesh
-                                 : model_.parts[static_cast<std::size_t>(current_part_)].mesh;
-    }
-
-    Mesh& mesh_of(int instance) {
-        if (instance == kOwnMesh) return model_.deck_mesh;
-        const int part = model_.instances[static_cast<std::size_t>(instance)].part;
-        return model_.parts[static_cast<std::size_t>(part)].mesh;
-    }
-
-    int find_instance(std::string_view name) const {
-        const auto found = model_.instance_by_name.find(upper_case(name));
-        return found == model_.instance_by_name.end() ? -1 : found->second;
-    }
-
-    static SetTable& table_of(Mesh& mesh, SetKind kind) {
-        return kind == SetKind::kNode ? mesh.node_sets : mesh.element_sets;
-    }
-
-    // The set `name` of the current scope; at the assembly's scope also "Inst.Name", a set of
-    // the instance's part, whose own members then belong to that instance (`owner`).
-    const std::vector<SetMember>* find_set(std::string_view name, SetKind kind, Mesh& scope,
-                                           int& owner) {
-        owner = kOwnMesh;
-        if (const std::vector<SetMember>* set = table_of(scope, kind).find(name)) return set;
-        const std::size_t dot = name.find('.');
-        if (&scope != &model_.deck_mesh || dot == std::string_view::npos) return nullptr;
-        owner = find_instance(name.substr(0, dot));
-        if (owner < 0) return nullptr;
-        return table_of(mesh_of(owner), kind).find(name.substr(dot + 1));
-    }
-
     // ---- nodes and elements
 
     int index_of(std::vector<std::string>& names, std::unordered_map<std::string, int>& index,
@@ -234,7 +186,7 @@ class Interpreter {
     }
 
     void read_nodes(const Block& block) {
-        Mesh& mesh = current_mesh();
+        Mesh& mesh = scopes_.current_mesh();
         std::vector<SetMember>* members =
             set_of_block(mesh.node_sets, block.parameter("NSET"), block.line_count);
         reserve_more(mesh.node_xy, block.line_count);
@@ -271,7 +223,7 @@ class Interpreter {
     }
 
     void read_elements(const Block& block) {
-        Mesh& mesh = current_mesh();
+        Mesh& mesh = scopes_.current_mesh();
         const std::string* type_written = block.parameter("TYPE");
         const std::string type_name = upper_case(type_written != nullptr ? *type_written : "");
         const int type = index_of(model_.element_types, type_index_, type_name);
@@ -316,14 +268,18 @@ class Interpreter {
         if (name == nullptr) return;  // a set without a name cannot be referred to
         int instance = kOwnMesh;
         if (const std::string* instance_name = block.parameter("INSTANCE")) {
-            instance = find_instance(*instance_name);
+            instance = scopes_.find_instance(*instance_name);
             if (instance < 0) {
                 warnings_ << messages::instance_left_out(*instance_name, *name);
                 return;
             }
         }
-        Mesh& scope = current_mesh();
-        std::vector<SetMember>& members = table_of(scope, kind).define(*name);
+        Mesh& scope = scopes_.current_mesh();
+        std::vector<SetMember>& members = Scopes::table_of(scope, kind).define(*name);
+        if (kind == SetKind::kNode && block.parameter("ELSET") != nullptr) {
+            add_nodes_of_element_sets(block, members, scope, *name);
+            return;
+        }
         const bool generate = block.parameter("GENERATE") != nullptr;
         for (DataLines lines(block); next_fields(lines);) {
             if (generate) {
@@ -355,11 +311,17 @@ class Interpreter {
             members.push_back({instance, static_cast<int>(number)});
     }
 
-    // Copies the members of the set `name` (read as they are now) into `members`.
+    // Copies the members of the set `name` (read as they are now) into `members`; at the
+    // assembly's scope "Inst.12" is node or element 12 of instance Inst.
     void add_set(std::vector<SetMember>& members, std::string_view name, SetKind kind, Mesh& scope,
                  const std::string& set_name) {
         int owner = kOwnMesh;
-        const std::vector<SetMember>* source = find_set(name, kind, scope, owner);
+        const std::vector<SetMember>* source = scopes_.find_set(name, kind, scope, owner);
+        SetMember member;
+        if (source == nullptr && scopes_.find_instance_number(name, scope, member)) {
+            add_member(members, member);
+            return;
+        }
         if (source == nullptr) {
             warnings_ << messages::set_left_out(name, set_name);
             return;
@@ -373,92 +335,56 @@ class Interpreter {
         }
     }
 
+    // *NSET, NSET=name, ELSET=elset: the nodes of the elements of the element sets that
+    // ELSET= and the data lines name (read as they are now), each node once.
+    void add_nodes_of_element_sets(const Block& block, std::vector<SetMember>& members, Mesh& scope,
+                                   const std::string& set_name) {
+        std::unordered_set<std::uint64_t> added;
+        for (const SetMember& member : members) added.insert(member_key(member));
+        const auto add_element_set = [&](std::string_view elset) {
+            int owner = kOwnMesh;
+            const std::vector<SetMember>* elements =
+                scopes_.find_set(elset, SetKind::kElement, scope, owner);
+            if (elements == nullptr) {
+                warnings_ << messages::set_left_out(elset, set_name);
+                return;
+            }
+            for (const SetMember& element : *elements) {
+                const int instance = element.instance == kOwnMesh ? owner : element.instance;
+                add_nodes_of_element(members, added, instance, element.number);
+            }
+        };
+        const std::string* first = block.parameter("ELSET");
+        if (!first->empty()) add_element_set(*first);
+        for (DataLines lines(block); next_fields(lines);)
+            for (std::size_t f = 0; f < fields_.size(); ++f)
+                if (!fields_[f].empty()) add_element_set(fields_[f]);
+    }
+
+    void add_nodes_of_element(std::vector<SetMember>& members,
+                              std::unordered_set<std::uint64_t>& added, int instance, int number) {
+        const Mesh& mesh = scopes_.mesh_of(instance);
+        const int element = mesh.element_map.find(number);
+        if (element < 0) return;
+        std::array<int, kMaxElementNodes> nodes{};
+        const int count = deck_nodes(mesh.elements[static_cast<std::size_t>(element)], nodes);
+        for (int k = 0; k < count; ++k) {
+            const SetMember node{instance, nodes[static_cast<std::size_t>(k)]};
+            if (added.insert(member_key(node)).second) add_member(members, node);
+        }
+    }
+
+    static std::uint64_t member_key(const SetMember& member) {
+        return (std::uint64_t{static_cast<std::uint32_t>(member.instance)} << 32) |
+               static_cast<std::uint32_t>(member.number);
+    }
+
     void add_member(std::vector<SetMember>& members, SetMember member) {
         reserve_members(1);
         members.push_back(member);
     }
 
-    void reserve_members(std::int64_t count) {
-        if (count > kMaxSetMembers - set_members_)
-            throw TranslationError(messages::too_many_set_members(kMaxSetMembers), 1);
-        set_members_ += count;
-    }
-
-    // ---- boundary conditions and loads
-
-    // The nodes named by the first field of a *BOUNDARY or *CLOAD line, at the assembly's
-    // scope: a node number, "Inst.12", or a set (each node once, in the set's order).
-    void resolve_targets(std::string_view target, TargetUse use) {
-        targets_.clear();
-        int number = 0;
-        if (parse_integer(target, number)) {
-            add_target(kOwnMesh, number, use);
-            return;
-        }
-        int owner = kOwnMesh;
-        if (const std::vector<SetMember>* set =
-                find_set(target, SetKind::kNode, model_.deck_mesh, owner)) {
-            seen_.clear();
-            for (const SetMember& member : *set)
-                add_target(member.instance == kOwnMesh ? owner : member.instance, member.number,
-                           use, true);
-            return;
-        }
-        const std::size_t dot = target.find('.');
-        const int instance =
-            dot == std::string_view::npos ? -1 : find_instance(target.substr(0, dot));
-        if (instance >= 0 && parse_integer(target.substr(dot + 1), number)) {
-            add_target(instance, number, use);
-            return;
-        }
-        warnings_ << messages::node_set_not_defined(target);
-    }
-
-    void add_target(int instance, int number, TargetUse use, bool once = false) {
-        const int node = mesh_of(instance).node_map.find(number);
-        if (node < 0) {
-            warnings_ << (use == TargetUse::kBoundary ? messages::boundary_on_undefined_node(number)
-                                                      : messages::load_on_undefined_node(number));
-            return;
-        }
-        const std::uint64_t key = (std::uint64_t{static_cast<std::uint32_t>(instance)} << 32) |
-                                  static_cast<std::uint32_t>(node);
-        if (once && !seen_.insert(key).second) return;
-        targets_.push_back({instance, node});
-    }
-
-    void read_boundaries(const Block& block) {
-        reserve_more(model_.fixities, block.line_count);
-        for (DataLines lines(block); next_fields(lines);) {
-            if (fields_[0].empty()) continue;
-            const BoundaryLine boundary = parse_boundary(fields_);
-            if (boundary.value != 0.0 && !prescribed_displacements_) {
-                warnings_ << messages::kNonZeroDisplacement;
-                continue;
-            }
-            resolve_targets(boundary.target, TargetUse::kBoundary);
-            if (boundary.directions == 0) continue;
-            for (const NodeTarget& target : targets_)
-                model_.fixities.push_back({target, boundary.directions, boundary.value});
-        }
-    }
-
-    void read_cloads(const Block& block) {
-        reserve_more(model_.loads, block.line_count);
-        for (DataLines lines(block); next_fields(lines);) {
-            if (fields_[0].empty()) continue;
-            const CloadLine load = parse_cload(fields_);
-            if (load.direction != 1 && load.direction != 2)
-                throw TranslationError(
-                    messages::unrecognized_direction(load.direction_field, scanned_text(line_)), 1);
-            resolve_targets(load.target, TargetUse::kLoad);
-            for (const NodeTarget& target : targets_) {
-                LoadTarget record{target, 0.0, 0.0};
-                (load.direction == 1 ? record.fx : record.fy) = load.value;
-                model_.loads.push_back(record);
-            }
-        }
-    }
+    void reserve_members(std::int64_t count) { scopes_.take_members(count); }
 
     // ---- materials and sections
 
@@ -484,7 +410,7 @@ class Interpreter {
 
     void read_section(const Block& block) {
         Section section;
-        section.part = current_part_;
+        section.part = scopes_.current_part();
         const std::string* elset = block.parameter("ELSET");
         const std::string* material = block.parameter("MATERIAL");
         section.elset = elset != nullptr ? *elset : std::string();
@@ -494,19 +420,16 @@ class Interpreter {
     }
 
     const Deck& deck_;
-    const bool prescribed_displacements_;
     std::ostream& warnings_;
     DeckModel model_;
-    int current_part_ = -1;  // index into model_.parts; -1 outside parts
+    Scopes scopes_{model_};
+    HistoryReader history_;
     // The material that *ELASTIC and *DENSITY describe; its map entry stays where it is.
     MaterialData* current_material_ = nullptr;
     std::unordered_map<std::string, int> type_index_;  // into model_.element_types
     std::unordered_map<std::string, int> key_index_;   // into model_.material_keys
-    std::int64_t set_members_ = 0;
-    std::string_view line_;                   // the data line in hand
-    Fields fields_;                           // its fields
-    std::vector<NodeTarget> targets_;         // of the *BOUNDARY or *CLOAD line in hand
-    std::unordered_set<std::uint64_t> seen_;  // targets of the set in hand
+    std::string_view line_;                            // the data line in hand
+    Fields fields_;                                    // its fields
 };
 
 // The keywords that the second scan reads, each with the handler of its blocks.
@@ -520,8 +443,6 @@ const Interpreter::Rule Interpreter::kRules[] = {
     {"ASSEMBLY", &Interpreter::end_part},
     {"ENDASSEMBLY", &Interpreter::end_part},
     {"INSTANCE", &Interpreter::read_instance},
-    {"BOUNDARY", &Interpreter::read_boundaries},
-    {"CLOAD", &Interpreter::read_cloads},
     {"MATERIAL", &Interpreter::read_material},
     {"ELASTIC", &Interpreter::read_elastic},
     {"DENSITY", &Interpreter::read_density},
@@ -533,8 +454,8 @@ const Interpreter::Rule Interpreter::kRules[] = {
 
 }  // namespace
 
-DeckModel second_scan(const Deck& deck, bool prescribed_displacements, std::ostream& warnings) {
-    return Interpreter(deck, prescribed_displacements, warnings).run();
+DeckModel second_scan(const Deck& deck, bool full, std::ostream& warnings) {
+    return Interpreter(deck, full, warnings).run();
 }
 
 }  // namespace abazenta

@@ -42,15 +42,16 @@ struct LoadRecord {
 };
 
 struct LegacyModel {
-    // Material lines with all their values ("%e"); otherwise the fixed lines of the plain
-    // translation ("%9.2e").
-    bool full_materials = false;
+    // -full: every real (coordinates, material values, prescribed displacements, loads) in
+    // the shortest form that reads back as the same double; otherwise the historic formats
+    // ("%e" coordinates, "%9.2e" material lines, "%g" loads).
+    bool exact_reals = false;
     int problem_type = kPlaneStress;
     std::vector<MaterialLine> materials;
     std::vector<LegacyElement> elements;
     std::vector<NodeXY> nodes;
     std::vector<NodeFixity> fixities;  // one per node with a fixity, in node order
-    std::vector<LoadRecord> loads;     // in the order of the *CLOAD lines
+    std::vector<LoadRecord> loads;     // one per node and load case, in the order written
 };
 
 }  // namespace abazenta

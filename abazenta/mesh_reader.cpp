@@ -27,16 +27,30 @@ constexpr std::array<CollapseRule, 4> kCollapseRules = {{
     {3, 0, {0, 1, 2, 4, 5, 6}},  // c4 = c1: c1 c2 c3, m12 m23 m34
 }};
 
-// Rewrites a collapsed quadrilateral as a 6-node triangle; returns the new node count.
-int collapse_quadrilateral(std::array<int, kMaxElementNodes>& nodes) {
-    for (const CollapseRule& rule : kCollapseRules) {
+constexpr int kMidsideOffset = 4;  // stored position of the first midside of a quadrilateral
+
+bool kept_by(const CollapseRule& rule, int position) {
+    for (int kept : rule.keep)
+        if (kept == position) return true;
+    return false;
+}
+
+// Rewrites a collapsed quadrilateral as a 6-node triangle, noting the rule and the midside
+// node left out.
+void collapse_quadrilateral(StoredElement& element) {
+    std::array<int, kMaxElementNodes>& nodes = element.nodes;
+    for (std::size_t r = 0; r < kCollapseRules.size(); ++r) {
+        const CollapseRule& rule = kCollapseRules[r];
         if (nodes[rule.first] != nodes[rule.second]) continue;
+        for (int position = kMidsideOffset; position < kMaxElementNodes; ++position)
+            if (!kept_by(rule, position)) element.dropped_midside = nodes[position];
         std::array<int, kMaxElementNodes> triangle{};
         for (std::size_t i = 0; i < rule.keep.size(); ++i) triangle[i] = nodes[rule.keep[i]];
         nodes = triangle;
-        return 6;
+        element.node_count = 6;
+        element.collapse_rule = static_cast<int>(r);
+        return;
     }
-    return 8;
 }
 
 }  // namespace
@@ -65,6 +79,22 @@ std::string material_key_of(const std::string* elset) {
     return "=" + upper_case(*elset);
 }
 
+int deck_nodes(const StoredElement& element, std::array<int, kMaxElementNodes>& nodes) {
+    if (element.collapse_rule < 0) {
+        nodes = element.nodes;
+        return element.node_count;
+    }
+    const CollapseRule& rule = kCollapseRules[static_cast<std::size_t>(element.collapse_rule)];
+    for (std::size_t i = 0; i < rule.keep.size(); ++i) nodes[rule.keep[i]] = element.nodes[i];
+    for (int position = 0; position < kMaxElementNodes; ++position) {
+        if (kept_by(rule, position)) continue;
+        // The corner left out equals its neighbour of the rule, which was kept.
+        const int kept_corner = kept_by(rule, rule.first) ? rule.first : rule.second;
+        nodes[position] = position < kMidsideOffset ? nodes[kept_corner] : element.dropped_midside;
+    }
+    return kMaxElementNodes;
+}
+
 bool read_element(Mesh& mesh, const Fields& fields, int material_key, int type) {
     StoredElement element;
     if (!parse_integer(fields[0], element.number)) return false;
@@ -72,7 +102,7 @@ bool read_element(Mesh& mesh, const Fields& fields, int material_key, int type) 
            parse_integer(fields[static_cast<std::size_t>(element.node_count) + 1],
                          element.nodes[static_cast<std::size_t>(element.node_count)]))
         ++element.node_count;
-    if (element.node_count == 8) element.node_count = collapse_quadrilateral(element.nodes);
+    if (element.node_count == 8) collapse_quadrilateral(element);
     element.material_key = material_key;
     element.type = type;
 

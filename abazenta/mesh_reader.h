@@ -2,6 +2,7 @@
 // material key of an element set.
 #pragma once
 
+#include <array>
 #include <string>
 #include <string_view>
 
@@ -26,5 +27,9 @@ std::string material_key_of(const std::string* elset);
 // number given again is replaced by the later line. Throws TranslationError when a new element
 // would exceed MAX_ELEM.
 bool read_element(Mesh& mesh, const Fields& fields, int material_key, int type);
+
+// The element's node numbers as the deck gives them (a collapsed quadrilateral with its eight
+// nodes) into `nodes`; returns their count.
+int deck_nodes(const StoredElement& element, std::array<int, kMaxElementNodes>& nodes);
 
 }  // namespace abazenta

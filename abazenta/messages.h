@@ -17,13 +17,15 @@ inline constexpr char kUsage[] =
 
 // The help that "--help" prints on standard output.
 inline constexpr char kHelp[] =
-    "Usage: abazenta [-in FILE] [-out FILE] [-full] [-nogap]\n"
+    "Usage: abazenta [-in FILE] [-out FILE] [-full] [-quiet] [-nogap]\n"
     "Translates an ABAQUS input file into a legacy ZENTA2D(L) input file, from standard input\n"
     "to standard output unless -in and -out name the files. Messages go to standard error.\n"
     "  -in FILE    read FILE instead of standard input\n"
     "  -out FILE   write the legacy file to FILE instead of standard output, only when the\n"
     "              run succeeds\n"
-    "  -full       materials, prescribed displacements and the problem type from the deck\n"
+    "  -full       materials, prescribed displacements, the problem type, and pressures,\n"
+    "              tractions, body loads and spin as nodal forces, across every step\n"
+    "  -quiet      leave out the first scan's echo of the lines it passes over\n"
     "  -nogap      accepted, no effect\n"
     "  -h          show the short usage on standard error and end with exit status 1\n"
     "  --help      show this text\n"
@@ -89,6 +91,44 @@ inline std::string included_file_includes_itself(std::string_view name) {
 // "%d *%s lines not translated\n"
 inline std::string lines_not_translated(int count, std::string_view keyword) {
     return std::to_string(count) + " *" + std::string(keyword) + " lines not translated\n";
+}
+// "%d *BOUNDARY lines of TYPE=%s not translated\n"
+inline std::string boundary_lines_not_translated(int count, std::string_view type) {
+    return std::to_string(count) + " *BOUNDARY lines of TYPE=" + std::string(type) +
+           " not translated\n";
+}
+// "Surface %s is not defined, line ignored\n"
+inline std::string surface_not_defined(std::string_view name) {
+    return "Surface " + std::string(name) + " is not defined, line ignored\n";
+}
+// "Surface %s: faces other than S1 to S4 are not translated\n"
+inline std::string surface_faces_not_translated(std::string_view name) {
+    return "Surface " + std::string(name) + ": faces other than S1 to S4 are not translated\n";
+}
+// "Element set %s is not defined, line ignored\n"
+inline std::string element_set_not_defined(std::string_view name) {
+    return "Element set " + std::string(name) + " is not defined, line ignored\n";
+}
+// "Set %s is not defined, left out of surface %s\n"
+inline std::string set_left_out_of_surface(std::string_view name, std::string_view surface) {
+    return "Set " + std::string(name) + " is not defined, left out of surface " +
+           std::string(surface) + "\n";
+}
+// "Amplitude %s is not tabular: full magnitude used\n"
+inline std::string amplitude_not_tabular(std::string_view name) {
+    return "Amplitude " + std::string(name) + " is not tabular: full magnitude used\n";
+}
+// "Amplitude %s is not defined: full magnitude used\n"
+inline std::string amplitude_not_defined(std::string_view name) {
+    return "Amplitude " + std::string(name) + " is not defined: full magnitude used\n";
+}
+// "%d load lines on nodes or elements that are not written\n"
+inline std::string load_lines_not_written(int count) {
+    return std::to_string(count) + " load lines on nodes or elements that are not written\n";
+}
+// "%d elements under GRAV or CENTRIF have no density\n"
+inline std::string elements_without_density(int count) {
+    return std::to_string(count) + " elements under GRAV or CENTRIF have no density\n";
 }
 // "Element type %s is not a plane element: %d elements skipped\n"
 inline std::string not_a_plane_element(std::string_view type, long long count) {

@@ -116,6 +116,7 @@ void run_program(const std::vector<std::string>& args, std::istream& standard_in
     }
     TranslationOptions translation;
     translation.full = options.full;
+    translation.quiet = options.quiet;
     if (options.out_file_name.empty()) {
         translate(source, translation, standard_output, diagnostics);
         if (!standard_output.flush())

@@ -1,11 +1,14 @@
 // Named sets of node or element numbers, as *NSET, *ELSET, *NODE NSET= and *ELEMENT ELSET=
-// define them: one table per part and one for the assembly (or for a deck without parts).
+// define them, and named surfaces: one table of each per part and one for the assembly (or for
+// a deck without parts).
 #pragma once
 
 #include <string>
 #include <string_view>
 #include <unordered_map>
 #include <vector>
+
+#include "fields.h"
 
 namespace abazenta {
 
@@ -18,17 +21,38 @@ struct SetMember {
     int number = 0;  // node or element number of the deck
 };
 
-// Set names are compared without regard to case.
-class SetTable {
+// Entries by name; names are compared without regard to case.
+template <typename Entry>
+class NameTable {
   public:
-    // The members of set `name`, in the order listed; created empty when new, so that a name
-    // given again adds to its set.
-    std::vector<SetMember>& define(std::string_view name);
-    // The members of set `name`, or nullptr when no set has that name.
-    const std::vector<SetMember>* find(std::string_view name) const;
+    // The entry `name`; created empty when new, so that a name given again adds to it.
+    Entry& define(std::string_view name) { return entries_[upper_case(name)]; }
+    // The entry `name`, or nullptr when none has that name.
+    const Entry* find(std::string_view name) const {
+        const auto found = entries_.find(upper_case(name));
+        return found == entries_.end() ? nullptr : &found->second;
+    }
 
   private:
-    std::unordered_map<std::string, std::vector<SetMember>> sets_;  // by upper-case name
+    std::unordered_map<std::string, Entry> entries_;  // by upper-case name
 };
+
+// The members of each set, in the order listed.
+using SetTable = NameTable<std::vector<SetMember>>;
+
+// One face of an element-based surface (*SURFACE, TYPE=ELEMENT): face S1 to S4 of an element.
+struct SurfaceFace {
+    int instance = kOwnMesh;
+    int element = 0;  // element number of the deck
+    int label = 0;    // 1 to 4
+};
+
+struct Surface {
+    std::vector<SurfaceFace> faces;  // as listed; a face may be listed more than once
+    // Lines with another label (SPOS, SNEG, an edge), or a surface of another type (nodes).
+    bool other_faces = false;
+};
+
+using SurfaceTable = NameTable<Surface>;
 
 }  // namespace abazenta

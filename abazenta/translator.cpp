@@ -13,8 +13,8 @@ namespace {
 
 LegacyModel scan_model(const DeckSource& source, const TranslationOptions& options,
                        std::ostream& diagnostics) {
-    const Deck deck = read_deck(source);
-    const FirstScanCounts counts = first_scan(deck, diagnostics);
+    const Deck deck = read_deck(source, options.full);
+    const FirstScanCounts counts = first_scan(deck, options.quiet ? nullptr : &diagnostics);
     diagnostics << "found:\n"
                 << '\t' << counts.nodes << "\tnodes\n"
                 << '\t' << counts.elements << "\telements\n";

@@ -9,9 +9,12 @@
 namespace abazenta {
 
 struct TranslationOptions {
-    // -full: materials from the sections, prescribed displacements and the problem type from
-    // the element types; otherwise the fixed values of the plain translation.
+    // -full: materials from the sections, prescribed displacements, distributed loads and the
+    // loads and boundary conditions of every step, the problem type from the element types;
+    // otherwise the fixed values of the plain translation, up to the first *END STEP.
     bool full = false;
+    // -quiet: no echo of the lines that the first scan passes over.
+    bool quiet = false;
 };
 
 // Reads the deck, runs both scans with their progress messages on `diagnostics`, assembles the

@@ -6,9 +6,9 @@
 #include <string>
 #include <string_view>
 
-#include "conditions.h"
 #include "messages.h"
 #include "number_format.h"
+#include "real_text.h"
 
 namespace abazenta {
 
@@ -59,6 +59,14 @@ class LineWriter {
         append_general(text_, value);
         return *this;
     }
+    LineWriter& shortest(double value) {
+        text_.append(zenta::ShortestReal(value));
+        return *this;
+    }
+    // The shortest exact form with `exact`, otherwise printf "%e".
+    LineWriter& exact_or_exponent(double value, bool exact) {
+        return exact ? shortest(value) : exponent(value);
+    }
     LineWriter& text(std::string_view words) {
         text_.append(words);
         return *this;
@@ -94,10 +102,11 @@ class LineWriter {
 
 void write_materials(const LegacyModel& model, LineWriter& lines) {
     for (const MaterialLine& m : model.materials) {
-        if (model.full_materials) {
-            lines.integer(1, 5).text(" ").exponent(m.modulus).text(" ").exponent(m.poisson_ratio);
-            lines.text(" ").exponent(m.thickness).text(" ").exponent(m.toughness);
-            lines.text(" ").exponent(m.density).end_line();
+        if (model.exact_reals) {
+            lines.integer(1, 5);
+            for (double value : {m.modulus, m.poisson_ratio, m.thickness, m.toughness, m.density})
+                lines.text(" ").shortest(value);
+            lines.end_line();
         } else {
             lines
                 .format("%5d %9.2e %9.2e %9.2e %9.2e %9.2e", 1, m.modulus, m.poisson_ratio,
@@ -133,9 +142,12 @@ void write_elements(const LegacyModel& model, LineWriter& lines, std::ostream& w
 }
 
 void write_nodes(const LegacyModel& model, LineWriter& lines) {
+    const bool exact = model.exact_reals;
     for (std::size_t i = 0; i < model.nodes.size(); ++i) {
-        lines.integer(static_cast<int>(i) + 1, 5).text(" ").exponent(model.nodes[i].x);
-        lines.text(" ").exponent(model.nodes[i].y).end_line();
+        lines.integer(static_cast<int>(i) + 1, 5)
+            .text(" ")
+            .exact_or_exponent(model.nodes[i].x, exact);
+        lines.text(" ").exact_or_exponent(model.nodes[i].y, exact).end_line();
     }
 }
 
@@ -150,12 +162,13 @@ int fixity_records(const NodeFixity& fixity) {
     return ((fixity.fixed & kFixedX) != 0 ? 1 : 0) + ((fixity.fixed & kFixedY) != 0 ? 1 : 0);
 }
 
-void write_direction(LineWriter& lines, int node, int code, int prescribed_code, double value) {
+void write_direction(LineWriter& lines, int node, int code, int prescribed_code, double value,
+                     bool exact) {
     lines.integer(node).text(" ");
     if (value == 0.0)
         lines.integer(code).text(" 0.0").end_line();
     else
-        lines.integer(prescribed_code).text(" ").exponent(value).end_line();
+        lines.integer(prescribed_code).text(" ").exact_or_exponent(value, exact).end_line();
 }
 
 void write_fixities(const LegacyModel& model, LineWriter& lines) {
@@ -171,20 +184,22 @@ void write_fixities(const LegacyModel& model, LineWriter& lines) {
             continue;
         }
         if ((fixity.fixed & kFixedX) != 0)
-            write_direction(lines, node, kFixedX, kPrescribedX, fixity.x_value);
+            write_direction(lines, node, kFixedX, kPrescribedX, fixity.x_value, model.exact_reals);
         if ((fixity.fixed & kFixedY) != 0)
-            write_direction(lines, node, kFixedY, kPrescribedY, fixity.y_value);
+            write_direction(lines, node, kFixedY, kPrescribedY, fixity.y_value, model.exact_reals);
     }
 }
 
 void write_loads(const LegacyModel& model, LineWriter& lines) {
     if (model.loads.empty()) return;
-    const std::vector<LoadRecord> merged = merge_loads(model.loads);
     lines.text("ALOADS").end_line();
-    lines.integer(static_cast<int>(merged.size())).end_line();
-    for (const LoadRecord& load : merged) {
+    lines.integer(static_cast<int>(model.loads.size())).end_line();
+    for (const LoadRecord& load : model.loads) {
         lines.integer(load.node + 1).text(" ").integer(load.load_case).text(" ");
-        lines.general(load.fx).text(" ").general(load.fy).end_line();
+        if (model.exact_reals)
+            lines.shortest(load.fx).text(" ").shortest(load.fy).end_line();
+        else
+            lines.general(load.fx).text(" ").general(load.fy).end_line();
     }
 }
 

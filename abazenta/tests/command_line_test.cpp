@@ -22,6 +22,7 @@ TEST(ParseArguments, NoArgumentsReadStandardInputAndWriteStandardOutput) {
     EXPECT_EQ(options.out_file_name, "");
     EXPECT_FALSE(options.no_gap);
     EXPECT_FALSE(options.full);
+    EXPECT_FALSE(options.quiet);
 }
 
 TEST(ParseArguments, TakesTheWordAfterInAndOutLaterOnesWinning) {
@@ -43,12 +44,15 @@ TEST(ParseArguments, ValueIsAlsoExaminedAsAnArgument) {
     EXPECT_TRUE(parse_arguments({"-out", "-nogap"}).no_gap);
 }
 
-TEST(ParseArguments, IgnoresOtherWordsAndAcceptsNogapAndFull) {
-    const Options options = parse_arguments({"model.inp", "-H", "-nogap", "--in", "-IN", "-FULL"});
+TEST(ParseArguments, IgnoresOtherWordsAndAcceptsNogapFullAndQuiet) {
+    const Options options =
+        parse_arguments({"model.inp", "-H", "-nogap", "--in", "-IN", "-FULL", "-Quiet", "-q"});
     EXPECT_EQ(options.in_file_name, "");
     EXPECT_TRUE(options.no_gap);
     EXPECT_FALSE(options.full);
+    EXPECT_FALSE(options.quiet);
     EXPECT_TRUE(parse_arguments({"-in", "-full"}).full);
+    EXPECT_TRUE(parse_arguments({"-quiet", "-in", "a"}).quiet);
 }
 
 // "--help" and "--version" end the examination where they stand, like "-h"; what follows

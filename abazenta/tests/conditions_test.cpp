@@ -31,7 +31,10 @@ TEST(ParseBoundary, ReadsDirectionsAndValueInEveryForm) {
         {"5, 2\n", "5", kY, 0.0},
         {"5, 1, 6, 0.\n", "5", kXY, 0.0},  // directions beyond 2 are not in the plane
         {"5, 3, 6\n", "5", 0, 0.0},
-        {"5, 2, 1\n", "5", 0, 0.0},  // last before first: no direction
+        {"5, 2, 1\n", "5", 0, 0.0},     // last before first: no direction
+        {"12, 2, 0\n", "12", kY, 0.0},  // a last direction of 0: the first alone
+        {"12, 1, 0, 0.\n", "12", kX, 0.0},
+        {"12, 1, 0, 0.5\n", "12", kX, 0.5},
         {"5, 6, 0.\n", "5", 0, 0.0},
         {"5\n", "5", 0, 0.0},
         {"Inst.Bottom, ENCASTRE\n", "Inst.Bottom", kXY, 0.0},

@@ -56,10 +56,12 @@ TEST(ReadDeck, NormalisesKeywordLinesAndKeepsDataLinesAsRead) {
         {"*Solid Section, elset=Set-1,\n material=Steel\n5.,\n",
          {"SOLIDSECTION[ELSET=Set-1,MATERIAL=Steel,]{5.,/|}"}},
         {"*Nset, nset=A,\n*Elset, elset=B\n", {"NSET[NSET=A,]{}", "ELSET[ELSET=B,]{}"}},
-        // Element lines go on after a comma, other data lines do not; a comment or keyword
-        // line ends the continuation.
+        // Element lines go on after a comma, other data lines do not; a keyword line ends the
+        // continuation, a comment line is passed over.
         {"*ELEMENT, TYPE=C3D10\n1, 1, 2, 3, 4, 5, 6, 7, 8,\n 9, 10\n2, 5,\n** c\n6\n",
-         {"ELEMENT[TYPE=C3D10,]{1, 1, 2, 3, 4, 5, 6, 7, 8,/ 9, 10/|2, 5,/|6/|}"}},
+         {"ELEMENT[TYPE=C3D10,]{1, 1, 2, 3, 4, 5, 6, 7, 8,/ 9, 10/|2, 5,/6/|}"}},
+        {"*ELEMENT\n1, 2,\n** a\r\n** b\n3,\n** c\n*NODE,\n**\n NSET=ALL\n7\n",
+         {"ELEMENT[]{1, 2,/3,/|}", "NODE[NSET=ALL,]{7/|}"}},
         {"*NSET, NSET=A\n1, 2,\n3\n*ELEMENT\n1, 2,\n*NODE\n",
          {"NSET[NSET=A,]{1, 2,/|3/|}", "ELEMENT[]{1, 2,/|}", "NODE[]{}"}},
         // Data lines before the first keyword line form a block without keyword.
@@ -131,6 +133,39 @@ TEST(ReadDeck, ReadsIncludedFilesInPlaceFromTheFolderOfTheIncludingFile) {
                                       "ELEMENT[TYPE=CPS3,]{1, 1, 3, 4/|}"}));
     EXPECT_EQ(files.asked, (std::vector<std::string>{"top|mesh/nodes.inp", "top/mesh|more.inp"}));
     EXPECT_FALSE(deck.stop);
+}
+
+// *NODE, INPUT= and *ELEMENT, INPUT=: the file's lines first (every one a data line, found as
+// included files are), then the block's own.
+TEST(ReadDeck, ReadsDataLinesOfNodesAndElementsFromTheirInputFile) {
+    Files files;
+    files.texts["top/mesh/nodes.dat"] = "1, 0, 0\n** c\n*2, x\n2, 1, 0";
+    files.texts["top/els.dat"] = "1, 1,\n** c\n 2, 3\n";
+    const std::string main =
+        "*NODE, INPUT=mesh/nodes.dat\n9, 9, 9\n** c\n8\n*ELEMENT, TYPE=CPS3, INPUT=els.dat\n"
+        "*NSET, NSET=A, INPUT=els.dat\n5\n";
+    const Deck deck = read_deck(files.source(main));
+    EXPECT_EQ(describe(deck),
+              (Blocks{"NODE[INPUT=mesh/nodes.dat,]{1, 0, 0/|*2, x/|2, 1, 0|9, 9, 9/|8/|}",
+                      "ELEMENT[TYPE=CPS3,INPUT=els.dat,]{1, 1,/ 2, 3/|}",
+                      "NSET[NSET=A,INPUT=els.dat,]{5/|}"}));
+    EXPECT_EQ(files.asked, (std::vector<std::string>{"top|mesh/nodes.dat", "top|els.dat"}));
+    EXPECT_FALSE(deck.stop);
+
+    const Deck absent = read_deck(files.source("*NODE, INPUT=none.dat\n1\n*ELEMENT\n"));
+    EXPECT_EQ(describe(absent), (Blocks{"NODE[INPUT=none.dat,]{}"}));
+    ASSERT_TRUE(absent.stop);
+    EXPECT_STREQ(absent.stop->what(), "Included file none.dat could not be read\n");
+}
+
+// With all steps, reading goes on past *END STEP, includes too.
+TEST(ReadDeck, ReadsEveryStepWhenAsked) {
+    Files files;
+    files.texts["top/a.inp"] = "*CLOAD\n1, 1, 1.\n";
+    const Deck deck =
+        read_deck(files.source("*NODE\n1\n*End Step\n*NODE\n2\n*INCLUDE, INPUT=a.inp\n"), true);
+    EXPECT_EQ(describe(deck),
+              (Blocks{"NODE[]{1/|}", "ENDSTEP[]{}", "NODE[]{2/|}", "CLOAD[]{1, 1, 1./|}"}));
 }
 
 TEST(ReadDeck, StopsAtAFileThatCannotBeIncluded) {

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 #include <string>
 #include <vector>
 
@@ -76,6 +78,19 @@ TEST(ParseReal, ReadsDecimalAndExponentNotation) {
     EXPECT_DOUBLE_EQ(parse_real("1.5e"), 1.5);  // an exponent without digits is not part of it
     EXPECT_DOUBLE_EQ(parse_real("7abc"), 7.0);
     EXPECT_DOUBLE_EQ(parse_real(std::string(100, '1') + ".0"), 1.1111111111111111e99);
+}
+
+// Fortran's exponent mark D (or d) reads as E, whatever follows the number.
+TEST(ParseReal, ReadsTheFortranExponentMark) {
+    const struct {
+        const char* field;
+        double value;
+    } cases[] = {
+        {"2.1D5", 2.1e5}, {"1.57d0", 1.57},      {"-3.5d-2", -0.035}, {"+1D+3", 1000.0},
+        {"4.5d", 4.5},    {"2.1D5, 0.3", 2.1e5}, {"1d400", HUGE_VAL}, {"7dx", 7.0},
+    };
+    for (const auto& c : cases) EXPECT_EQ(parse_real(c.field), c.value) << c.field;
+    EXPECT_EQ(parse_real("D5"), 0.0);
 }
 
 TEST(ParseReal, ReadsZeroForMissingOrNonNumericFields) {

@@ -21,7 +21,7 @@ Scanned scan(std::string_view text) {
     source.text = text;
     std::ostringstream echo;
     Scanned scanned;
-    scanned.counts = first_scan(read_deck(source), echo);
+    scanned.counts = first_scan(read_deck(source), &echo);
     scanned.echo = echo.str();
     return scanned;
 }
@@ -62,7 +62,7 @@ TEST(FirstScan, StopsWhereAFileCouldNotBeIncludedAfterEchoingWhatCameBefore) {
     source.text = "** x\n*STEP\n*STATIC\n*INCLUDE, INPUT=loads.inp\n*CLOAD\n1, 1, 1.\n";
     std::ostringstream echo;
     try {
-        first_scan(read_deck(source), echo);
+        first_scan(read_deck(source), &echo);
         FAIL() << "no error";
     } catch (const TranslationError& error) {
         EXPECT_STREQ(error.what(), "Included file loads.inp could not be read\n");

@@ -115,11 +115,28 @@ TEST(ReadElement, RewritesCollapsedQuadrilateralsAsTriangles) {
         element(mesh, c.line);
         EXPECT_EQ(mesh.elements[0].node_count, 6) << c.line;
         EXPECT_EQ(mesh.elements[0].nodes, c.nodes) << c.line;
+        // The faces of a collapsed element are those of the quadrilateral the deck gives.
+        NodeList deck{};
+        EXPECT_EQ(deck_nodes(mesh.elements[0], deck), 8) << c.line;
+        const Fields fields(c.line);
+        for (std::size_t k = 0; k < deck.size(); ++k) {
+            int expected = 0;
+            ASSERT_TRUE(parse_integer(fields[k + 1], expected));
+            EXPECT_EQ(deck[k], expected) << c.line << k;
+        }
     }
     Mesh mesh;
     element(mesh, "1  10 10 30 40\n");  // a 4-node element stays as it is
     EXPECT_EQ(mesh.elements[0].node_count, 4);
     EXPECT_EQ(mesh.elements[0].nodes, (NodeList{10, 10, 30, 40}));
+    NodeList deck{};
+    EXPECT_EQ(deck_nodes(mesh.elements[0], deck), 4);
+    EXPECT_EQ(deck, (NodeList{10, 10, 30, 40}));
+    // A collapsed number given again as a plain quadrilateral is no longer collapsed.
+    element(mesh, "1  10 10 30 40 51 52 53 54\n");
+    element(mesh, "1  10 20 30 40 51 52 53 54\n");
+    EXPECT_EQ(deck_nodes(mesh.elements[0], deck), 8);
+    EXPECT_EQ(deck, (NodeList{10, 20, 30, 40, 51, 52, 53, 54}));
 }
 
 TEST(ReadElement, ReadsIntegersUpToTheFirstOtherFieldAndAtMostEightNodes) {

@@ -50,6 +50,18 @@ TEST(AbazentaProgram, ReadsTheFileNamedByInAndIgnoresStandardInput) {
     EXPECT_EQ(result.err, plate_stderr());
 }
 
+// -quiet leaves out the first scan's echo of the lines it passes over, and nothing else.
+TEST(AbazentaProgram, QuietLeavesOutTheEchoOnly) {
+    const auto result = runProgram(kProgram, {"-quiet"}, plate());
+    EXPECT_EQ(result.status, 0);
+    EXPECT_EQ(result.out, plate_legacy());
+    EXPECT_EQ(result.err,
+              "Starting first scan of the input file...\nfound:\n\t13\tnodes\n\t7\telements\n"
+              "Starting second scan of the input file...\nNode set SYMM is not defined, line "
+              "ignored\nFinished scanning input file...\n"
+              "Element type T2D2 is not a plane element: 1 elements skipped\n");
+}
+
 TEST(AbazentaProgram, EmptyInValueReadsStandardInput) {
     const auto result = runProgram(kProgram, {"-in", ""}, plate());
     EXPECT_EQ(result.status, 0);

@@ -111,14 +111,14 @@ TEST(WriteModel, WritesFixitiesAndPrescribedDisplacementsInNodeOrder) {
               "5 5 -1.500000e+00\n6 4 2.000000e+00\n6 5 3.000000e+00\n");
 }
 
-TEST(WriteModel, WritesMergedLoadsAfterTheFixities) {
+TEST(WriteModel, WritesTheLoadsAsGivenAfterTheFixities) {
     LegacyModel model = model_with_nodes(6);
     add_element(model, {1, 2, 3});
     model.fixities = {{0, kFixedX, 0.0, 0.0}};
-    model.loads = {{4, 1, 10, 0}, {5, 1, 0, 0.125}, {4, 1, 5, 0}, {4, 1, 0, 3}, {5, 1, -1e-7, 0}};
+    model.loads = {{4, 1, 15, 3}, {5, 1, -1e-7, 0.125}, {0, 2, 0, 0}};
     const std::string out = write(model).out;
     EXPECT_EQ(out.substr(out.find("AFIXITY")),
-              "AFIXITY\n1\n1 1 0.0\nALOADS\n2\n5 1 15 3\n6 1 -1e-07 0.125\n");
+              "AFIXITY\n1\n1 1 0.0\nALOADS\n3\n5 1 15 3\n6 1 -1e-07 0.125\n1 2 0 0\n");
 }
 
 TEST(WriteModel, WritesMaterialLinesWithTheirValuesOrFixed) {
@@ -130,12 +130,50 @@ TEST(WriteModel, WritesMaterialLinesWithTheirValuesOrFixed) {
     EXPECT_EQ(out.substr(0, out.find("    1    1")),
               std::string("zenta input file\n3 1 2 2\n") +
                   "    1  2.10e+05  3.00e-01  5.00e+00  1.00e+00  7.85e-09\n" + kMaterialLine);
-    model.full_materials = true;
+    model.exact_reals = true;
     out = write(model).out;
     EXPECT_EQ(out.substr(0, out.find("    1    1")),
               "zenta input file\n3 1 2 2\n"
-              "    1 2.100000e+05 3.000000e-01 5.000000e+00 1.000000e+00 7.850000e-09\n"
-              "    1 3.000000e+07 3.000000e-01 1.000000e+00 1.000000e+00 1.000000e+00\n");
+              "    1 210000 0.3 5 1 7.85e-09\n"
+              "    1 3e+07 0.3 1 1 1\n");
+}
+
+// -full: every real in the shortest form that reads back as the same double, each field
+// after a blank; the default mode keeps the historic formats for the same values.
+TEST(WriteModel, WritesExactRealsWithFullAndHistoricFormatsOtherwise) {
+    LegacyModel model;
+    model.nodes = {{12345.67891, 0.04373}, {12345.67891 + 0.04373, -1.0 / 6.0}, {0.1 + 0.2, 0}};
+    model.materials = {MaterialLine{206842.7, 1.0 / 3.0, 0.04373, 1.0, 7.85e-9}};
+    add_element(model, {1, 2, 3});
+    model.fixities = {{0, kFixedX | kFixedY, 1.0 / 6.0, -12345.67891}, {1, kFixedX, 0.0, 0.0}};
+    model.loads = {{2, 1, 1.0 / 6.0, -2.0 / 3.0}, {0, 1, 206842.7, 0.0}};
+    const struct {
+        bool exact;
+        const char* text;
+    } cases[] = {
+        {true,
+         "zenta input file\n3 1 1 1\n"
+         "    1 206842.7 0.3333333333333333 0.04373 1 7.85e-09\n"
+         "    1    1    1    5    2    5    3    5\n"
+         "    1 12345.67891 0.04373\n"
+         "    2 12345.72264 -0.16666666666666666\n"
+         "    3 0.30000000000000004 0\n"
+         "AFIXITY\n3\n1 4 0.16666666666666666\n1 5 -12345.67891\n2 1 0.0\n"
+         "ALOADS\n2\n3 1 0.16666666666666666 -0.6666666666666666\n1 1 206842.7 0\n"},
+        {false,
+         "zenta input file\n3 1 1 1\n"
+         "    1  2.07e+05  3.33e-01  4.37e-02  1.00e+00  7.85e-09\n"
+         "    1    1    1    5    2    5    3    5\n"
+         "    1 1.234568e+04 4.373000e-02\n"
+         "    2 1.234572e+04 -1.666667e-01\n"
+         "    3 3.000000e-01 0.000000e+00\n"
+         "AFIXITY\n3\n1 4 1.666667e-01\n1 5 -1.234568e+04\n2 1 0.0\n"
+         "ALOADS\n2\n3 1 0.166667 -0.666667\n1 1 206843 0\n"},
+    };
+    for (const auto& c : cases) {
+        model.exact_reals = c.exact;
+        EXPECT_EQ(write(model).out, c.text) << c.exact;
+    }
 }
 
 }  // namespace

@@ -1,0 +1,317 @@
+// The loads in force at the end of the last step as nodal forces.
+#include "nodal_loads.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "element_loads.h"
+#include "element_types.h"
+#include "faces.h"
+#include "mesh_reader.h"
+#include "step_rules.h"
+#include "writer.h"
+
+namespace abazenta {
+
+namespace {
+
+// Forces below this part of the largest component are rounding left over from the sums.
+constexpr double kNegligible = 1e-12;
+constexpr int kLoadCase = 1;  // every load belongs to load case 1
+
+// The forces that reach one output node.
+struct NodeSum {
+    zenta::Vec2 force;
+    bool touched = false;  // it has received a force (perhaps of 0)
+    bool named = false;    // a *CLOAD line in force names it
+};
+
+// One line's load on one written node (*CLOAD) or element (face or body load).
+struct Application {
+    int line = 0;
+    int source = 0;  // index into DeckModel::loads, or DeckModel::distributed_loads
+    bool concentrated = false;
+    int index = 0;  // output node, or output element
+    ElementTarget target;
+};
+
+class LoadAssembly {
+  public:
+    explicit LoadAssembly(const LoadSources& sources)
+        : sources_(sources),
+          deck_(sources.deck),
+          model_(sources.model),
+          line_state_(sources.deck.history_lines.size(), 0) {}
+
+    NodalLoads run() {
+        gather();
+        const std::vector<bool> alive =
+            in_force(contributions_, deck_.history_lines, deck_.renewed_in);
+        sums_.assign(model_.nodes.size(), NodeSum{});
+        for (std::size_t i = 0; i < applications_.size(); ++i)
+            if (alive[i]) apply(applications_[i]);
+        NodalLoads result;
+        result.records = records();
+        for (unsigned char state : line_state_)
+            if (state == kHadTarget) ++result.lines_not_written;
+        result.elements_without_density = without_density_;
+        return result;
+    }
+
+  private:
+    static constexpr unsigned char kHadTarget = 1;
+    static constexpr unsigned char kWritten = 2;
+
+    // ---- the loads of every line, on written nodes and elements, in line order
+
+    void gather() {
+        applications_.reserve(deck_.loads.size() + deck_.distributed_loads.size());
+        contributions_.reserve(applications_.capacity());
+        std::size_t c = 0, d = 0;
+        const std::vector<LoadTarget>& loads = deck_.loads;
+        const std::vector<DistributedLoad>& distributed = deck_.distributed_loads;
+        while (c < loads.size() || d < distributed.size()) {
+            if (d == distributed.size() ||
+                (c < loads.size() && loads[c].line < distributed[d].line)) {
+                gather_concentrated(static_cast<int>(c++));
+            } else {
+                gather_distributed(static_cast<int>(d++));
+            }
+        }
+    }
+
+    void gather_concentrated(int source) {
+        const LoadTarget& load = deck_.loads[static_cast<std::size_t>(source)];
+        const int node = output_node(load.target, sources_.placed, deck_.has_parts());
+        if (!note_target(load.line, node >= 0)) return;
+        add({load.line, source, true, node, ElementTarget{}},
+            (static_cast<std::uint64_t>(node) << 1) |
+                static_cast<std::uint64_t>(load.direction - 1));
+    }
+
+    void gather_distributed(int source) {
+        const DistributedLoad& load = deck_.distributed_loads[static_cast<std::size_t>(source)];
+        if (load.every_element) {
+            applications_.reserve(applications_.size() + model_.elements.size());
+            contributions_.reserve(applications_.capacity());
+            for (std::size_t p = 0; p < sources_.placed.size(); ++p) {
+                const int instance = deck_.has_parts() ? static_cast<int>(p) : kOwnMesh;
+                const std::size_t count = sources_.placed[p].mesh->elements.size();
+                for (std::size_t e = 0; e < count; ++e)
+                    gather_target(source, load, {instance, static_cast<int>(e), 0});
+            }
+            return;
+        }
+        for (const ElementTarget& target : load.targets) gather_target(source, load, target);
+    }
+
+    void gather_target(int source, const DistributedLoad& load, const ElementTarget& target) {
+        const int element = output_element(target);
+        if (!note_target(load.line, element >= 0)) return;
+        add({load.line, source, false, element, target},
+            (static_cast<std::uint64_t>(element) << 8) |
+                static_cast<std::uint64_t>(target.face << 4) |
+                static_cast<std::uint64_t>(load.key));
+    }
+
+    // Notes that a line names a node or element, written or not; true when it is written.
+    bool note_target(int line, bool written) {
+        line_state_[static_cast<std::size_t>(line)] |= written ? kHadTarget | kWritten : kHadTarget;
+        return written;
+    }
+
+    void add(const Application& application, std::uint64_t key) {
+        applications_.push_back(application);
+        contributions_.push_back({application.line, key});
+    }
+
+    const PlacedMesh* placed_of(int instance) const {
+        if (instance == kOwnMesh) return deck_.has_parts() ? nullptr : &sources_.placed.front();
+        return &sources_.placed[static_cast<std::size_t>(instance)];
+    }
+
+    // The output element of a target, -1 when it is not written or has not the face named.
+    int output_element(const ElementTarget& target) const {
+        const PlacedMesh* placed = placed_of(target.instance);
+        if (placed == nullptr || target.element < 0) return -1;
+        const std::size_t element =
+            placed->first_element + static_cast<std::size_t>(target.element);
+        if (!is_writable_element(model_.elements[element].node_count)) return -1;
+        if (target.face == 0) return static_cast<int>(element);
+        const StoredElement& deck_element = stored(target);
+        // The midside node that a collapsed quadrilateral leaves out is looked up only here.
+        if (deck_element.collapse_rule >= 0 &&
+            placed->mesh->node_map.find(deck_element.dropped_midside) < 0)
+            return -1;
+        std::array<int, kMaxElementNodes> numbers{};
+        const int count = deck_nodes(deck_element, numbers);
+        return face_nodes(count, target.face).count > 0 ? static_cast<int>(element) : -1;
+    }
+
+    const StoredElement& stored(const ElementTarget& target) const {
+        return placed_of(target.instance)->mesh->elements[static_cast<std::size_t>(target.element)];
+    }
+
+    // ---- forces
+
+    void apply(const Application& application) {
+        const HistoryLine& line = deck_.history_lines[static_cast<std::size_t>(application.line)];
+        if (application.concentrated) {
+            const LoadTarget& load = deck_.loads[static_cast<std::size_t>(application.source)];
+            const double value = load.value * line.scale;
+            touch(application.index,
+                  load.direction == 1 ? zenta::Vec2{value, 0.0} : zenta::Vec2{0.0, value});
+            sums_[static_cast<std::size_t>(application.index)].named = true;
+            return;
+        }
+        const DistributedLoad& load =
+            deck_.distributed_loads[static_cast<std::size_t>(application.source)];
+        const double magnitude = load.magnitude * line.scale;
+        if (application.target.face != 0)
+            apply_face_load(application, load, magnitude);
+        else
+            apply_body_load(application, load, magnitude);
+    }
+
+    void apply_face_load(const Application& application, const DistributedLoad& load,
+                         double magnitude) {
+        std::array<int, kMaxElementNodes> nodes{};
+        const int count = deck_output_nodes(application, nodes);
+        const ElementForces forces = face_load_forces(
+            points_of(nodes, count), count, face_nodes(count, application.target.face),
+            thickness_of(application.index), load, magnitude);
+        add_forces(forces, nodes);
+    }
+
+    void apply_body_load(const Application& application, const DistributedLoad& load,
+                         double magnitude) {
+        const LegacyElement& element = model_.elements[static_cast<std::size_t>(application.index)];
+        double force_density = magnitude;
+        if (load.kind == LoadKind::kGravity || load.kind == LoadKind::kCentrifugal) {
+            const double density = density_of(element);
+            if (density == 0.0) {
+                count_without_density(application.index);
+                return;
+            }
+            force_density = density * magnitude;
+        }
+        const ElementForces forces =
+            body_load_forces(points_of(element.nodes, element.node_count), element.node_count,
+                             thickness_of(application.index), load, force_density,
+                             is_axisymmetric(application.index));
+        add_forces(forces, element.nodes);
+    }
+
+    // The output nodes of an element as the deck gives it (a collapsed quadrilateral with its
+    // eight nodes); returns their count.
+    int deck_output_nodes(const Application& application,
+                          std::array<int, kMaxElementNodes>& nodes) const {
+        const LegacyElement& element = model_.elements[static_cast<std::size_t>(application.index)];
+        const StoredElement& deck_element = stored(application.target);
+        if (deck_element.collapse_rule < 0) {
+            nodes = element.nodes;
+            return element.node_count;
+        }
+        const PlacedMesh& placed = *placed_of(application.target.instance);
+        std::array<int, kMaxElementNodes> numbers{};
+        const int count = deck_nodes(deck_element, numbers);
+        for (std::size_t k = 0; k < static_cast<std::size_t>(count); ++k)
+            nodes[k] = static_cast<int>(placed.first_node) + placed.mesh->node_map.find(numbers[k]);
+        return count;
+    }
+
+    ElementPoints points_of(const std::array<int, kMaxElementNodes>& nodes, int count) const {
+        ElementPoints points{};
+        for (std::size_t k = 0; k < static_cast<std::size_t>(count); ++k)
+            points[k] = model_.nodes[static_cast<std::size_t>(nodes[k])];
+        return points;
+    }
+
+    bool is_axisymmetric(int element) {
+        const int type = sources_.element_types[static_cast<std::size_t>(element)];
+        if (axisymmetric_types_.empty()) axisymmetric_types_.assign(deck_.element_types.size(), -1);
+        signed char& known = axisymmetric_types_[static_cast<std::size_t>(type)];
+        if (known < 0)
+            known = element_type_info(deck_.element_types[static_cast<std::size_t>(type)])
+                        .problem_type == kAxisymmetric;
+        return known == 1;
+    }
+
+    // 2 pi r for axisymmetric elements, the thickness of the section otherwise.
+    zenta::Thickness thickness_of(int element) {
+        if (is_axisymmetric(element)) return zenta::Thickness::Axisymmetric();
+        const LegacyElement& legacy = model_.elements[static_cast<std::size_t>(element)];
+        return zenta::Thickness::Constant(
+            model_.materials[static_cast<std::size_t>(legacy.material)].thickness);
+    }
+
+    // The density of the element's section material; 0 for an element in no section.
+    double density_of(const LegacyElement& element) const {
+        const std::size_t line = static_cast<std::size_t>(element.material);
+        return line < sources_.section_lines ? model_.materials[line].density : 0.0;
+    }
+
+    void count_without_density(int element) {
+        if (counted_.empty()) counted_.assign(model_.elements.size(), false);
+        if (counted_[static_cast<std::size_t>(element)]) return;
+        counted_[static_cast<std::size_t>(element)] = true;
+        ++without_density_;
+    }
+
+    void add_forces(const ElementForces& forces, const std::array<int, kMaxElementNodes>& nodes) {
+        for (std::size_t k = 0; k < static_cast<std::size_t>(forces.count); ++k)
+            touch(nodes[static_cast<std::size_t>(forces.positions[k])], forces.forces[k]);
+    }
+
+    void touch(int node, zenta::Vec2 force) {
+        NodeSum& sum = sums_[static_cast<std::size_t>(node)];
+        if (!sum.touched) {
+            sum.touched = true;
+            order_.push_back(node);
+        }
+        sum.force.x += force.x;
+        sum.force.y += force.y;
+    }
+
+    // ---- records
+
+    std::vector<LoadRecord> records() const {
+        double largest = 0.0;
+        for (int node : order_) {
+            const zenta::Vec2& f = sums_[static_cast<std::size_t>(node)].force;
+            largest = std::max({largest, std::fabs(f.x), std::fabs(f.y)});
+        }
+        const double negligible = kNegligible * largest;
+        const auto cleaned = [negligible](double value) {
+            return std::fabs(value) < negligible || value == 0.0 ? 0.0 : value;
+        };
+        std::vector<LoadRecord> result;
+        result.reserve(order_.size());
+        for (int node : order_) {
+            const NodeSum& sum = sums_[static_cast<std::size_t>(node)];
+            const LoadRecord record{node, kLoadCase, cleaned(sum.force.x), cleaned(sum.force.y)};
+            if (sum.named || record.fx != 0.0 || record.fy != 0.0) result.push_back(record);
+        }
+        return result;
+    }
+
+    const LoadSources& sources_;
+    const DeckModel& deck_;
+    const LegacyModel& model_;
+    std::vector<unsigned char> line_state_;  // kHadTarget | kWritten, by history line
+    std::vector<Application> applications_;
+    std::vector<Contribution> contributions_;      // key of each application
+    std::vector<NodeSum> sums_;                    // by output node
+    std::vector<int> order_;                       // nodes in the order they receive a force
+    std::vector<signed char> axisymmetric_types_;  // by element type; -1: not yet known
+    std::vector<bool> counted_;                    // elements counted without density
+    int without_density_ = 0;
+};
+
+}  // namespace
+
+NodalLoads nodal_loads(const LoadSources& sources) {
+    return LoadAssembly(sources).run();
+}
+
+}  // namespace abazenta

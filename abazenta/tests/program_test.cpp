@@ -112,7 +112,7 @@ TEST(AbazentaProgram, HelpAndVersionAnswerOnStandardOutput) {
         EXPECT_EQ(result.out, c.out) << ::testing::PrintToString(c.args);
         EXPECT_EQ(result.err, "") << ::testing::PrintToString(c.args);
     }
-    EXPECT_EQ(help.rfind("Usage: abazenta [-in FILE] [-out FILE] [-full] [-nogap]\n", 0), 0u);
+    EXPECT_EQ(help.rfind("Usage: abazenta [-in FILE] [-out FILE] [-full] [-quiet] [-nogap]\n", 0), 0u);
     EXPECT_NE(help.find("\n  --version "), std::string::npos);
     EXPECT_TRUE(dir.entries().empty());
 }

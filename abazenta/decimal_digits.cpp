@@ -1,0 +1,208 @@
+// The decimal digits of a double, worked out with exact integer arithmetic.
+//
+// A positive normal double is N x 2^k with N an integer of 53 bits. Scaled by a power of ten,
+// x 10^t = N x 5^t x 2^(k+t) is a fraction whose numerator and denominator are a 53-bit
+// integer times a power of five and a power of two; for values from about 1e-21 to 1e28 both
+// fit in 128 bits, and its integer part and remainder give the digits and the exact rounding.
+#include "decimal_digits.h"
+
+#include <array>
+#include <cstring>
+
+namespace abazenta {
+
+#ifdef __SIZEOF_INT128__
+
+namespace {
+
+using Wide = unsigned __int128;
+
+constexpr int kMaxFivePower = 27;  // 5^27 < 2^63
+constexpr int kMaxDigits = 17;     // enough for every double to read back
+
+template <std::size_t N>
+constexpr std::array<std::uint64_t, N> powers_of(std::uint64_t base) {
+    std::array<std::uint64_t, N> powers{};
+    std::uint64_t power = 1;
+    for (std::size_t i = 0; i < N; ++i, power *= base) powers[i] = power;
+    return powers;
+}
+constexpr auto kPowersOfFive = powers_of<kMaxFivePower + 1>(5);
+constexpr auto kPowersOfTen = powers_of<kMaxDigits + 2>(10);
+
+constexpr std::uint64_t kHiddenBit = std::uint64_t{1} << 52;
+
+// A positive normal double: significand x 2^exponent, 2^52 <= significand < 2^53.
+struct Binary {
+    std::uint64_t significand = 0;
+    int exponent = 0;
+};
+
+// False for zero, subnormal numbers, infinities and NaN (and negative numbers).
+bool to_binary(double value, Binary& binary) {
+    std::uint64_t bits = 0;
+    std::memcpy(&bits, &value, sizeof bits);
+    const int biased = static_cast<int>(bits >> 52);  // the sign bit makes it out of range
+    if (biased == 0 || biased >= 0x7ff) return false;
+    binary.significand = (bits & (kHiddenBit - 1)) | kHiddenBit;
+    binary.exponent = biased - 1075;
+    return true;
+}
+
+// Bit lengths of the powers of five.
+constexpr std::array<int, kMaxFivePower + 1> bit_lengths_of_fives() {
+    std::array<int, kMaxFivePower + 1> lengths{};
+    for (std::size_t t = 0; t < lengths.size(); ++t)
+        for (std::uint64_t power = kPowersOfFive[t]; power != 0; power >>= 1) ++lengths[t];
+    return lengths;
+}
+constexpr auto kFiveBitLengths = bit_lengths_of_fives();
+
+constexpr int kSignificandBits = 53;
+constexpr int kWideBits = 127;  // kept below 128, so that sums of two remainders fit
+
+// floor(e log10(2)) for |e| < 2620, the decimal exponent of 2^e.
+int floor_log10_of_power_of_two(int e) {
+    constexpr int kFactor = 315653;  // log10(2) x 2^20, rounded so that the floor is exact
+    constexpr int kShift = 20;
+    const int product = e * kFactor;
+    return product >= 0 ? product >> kShift : -((-product + (1 << kShift) - 1) >> kShift);
+}
+
+// x 10^t = quotient + remainder / denominator, and the distance between x and its neighbour
+// doubles (the unit in the last place) in units of 1 / denominator, scaled alike.
+struct Scaled {
+    std::uint64_t quotient = 0;
+    Wide remainder = 0;
+    Wide denominator = 1;
+    Wide ulp = 0;
+};
+
+// False when x 10^t does not fit the 128-bit arithmetic, or its integer part 64 bits.
+bool scale(const Binary& x, int t, Scaled& scaled) {
+    if (t > kMaxFivePower || t < -kMaxFivePower) return false;
+    const std::size_t power = static_cast<std::size_t>(t >= 0 ? t : -t);
+    const std::uint64_t five = kPowersOfFive[power];
+    const int two = x.exponent + t;  // the power of two of x 10^t
+    Wide numerator = Wide{x.significand} * (t >= 0 ? five : 1);
+    Wide denominator = t >= 0 ? 1 : five;
+    scaled.ulp = t >= 0 ? five : 1;
+    const int numerator_bits = kSignificandBits + (t >= 0 ? kFiveBitLengths[power] : 0);
+    const int denominator_bits = t >= 0 ? 1 : kFiveBitLengths[power];
+    if (two >= 0) {
+        if (numerator_bits + two > kWideBits) return false;
+        numerator <<= two;
+        scaled.ulp <<= two;
+    } else {
+        if (denominator_bits - two > kWideBits) return false;
+        denominator <<= -two;
+    }
+    // A denominator that is a power of two divides by a shift.
+    const Wide quotient = t >= 0 ? numerator >> (two >= 0 ? 0 : -two) : numerator / denominator;
+    if ((quotient >> 64) != 0) return false;
+    scaled.quotient = static_cast<std::uint64_t>(quotient);
+    scaled.remainder = numerator - quotient * denominator;
+    scaled.denominator = denominator;
+    return true;
+}
+
+// x 10^t with `count` digits before the point, and the decimal exponent of x's first digit.
+// x lies in [2^e, 2^(e+1)), so that exponent is floor(e log10(2)) or one more; in the second
+// case the fraction is divided by ten.
+bool scale_to_digits(const Binary& x, int count, int& exponent, Scaled& scaled) {
+    exponent = floor_log10_of_power_of_two(x.exponent + kSignificandBits - 1);
+    if (!scale(x, count - 1 - exponent, scaled)) return false;
+    if (scaled.quotient < kPowersOfTen[static_cast<std::size_t>(count)]) return true;
+    if (scaled.denominator >> (kWideBits - 4) != 0) return false;
+    ++exponent;
+    scaled.remainder += (scaled.quotient % 10) * scaled.denominator;
+    scaled.quotient /= 10;
+    scaled.denominator *= 10;  // the unit in the last place stays the same number of units
+    return true;
+}
+
+// A rounded significand that reached 10^count is 10^(count - 1) one decade up.
+DecimalDigits carried(std::uint64_t significand, int count, int exponent) {
+    if (significand == kPowersOfTen[static_cast<std::size_t>(count)])
+        return {kPowersOfTen[static_cast<std::size_t>(count - 1)], count, exponent + 1};
+    return {significand, count, exponent};
+}
+
+// Shortest forms are worked out here only below 1e15: there every integer is a double, so
+// fixed notation writes the same digits as the shortest form with zeros after it.
+constexpr int kLargestShortestExponent = 14;
+// There the denominator stays far below this, so that a hundred of it fits.
+constexpr int kSmallDenominatorBits = 120;
+
+}  // namespace
+
+bool round_to_digits(double magnitude, int count, DecimalDigits& digits) {
+    Binary x;
+    int exponent = 0;
+    Scaled scaled;
+    if (count < 1 || count > kMaxDigits || !to_binary(magnitude, x) ||
+        !scale_to_digits(x, count, exponent, scaled))
+        return false;
+    std::uint64_t significand = scaled.quotient;
+    const Wide rest = scaled.denominator - scaled.remainder;
+    if (scaled.remainder > rest || (scaled.remainder == rest && (significand & 1) != 0))
+        ++significand;
+    digits = carried(significand, count, exponent);
+    return true;
+}
+
+// A decimal reads back as x when it lies within half a unit in the last place of x (on the
+// boundary too when x's significand is even: reading rounds ties to even). Of the decimals
+// with n digits the nearest to x is x rounded to n digits, so the shortest form is x rounded
+// to the fewest digits that still read back. Any decimal of 15 digits or fewer that reads
+// back is x rounded to 15 digits (with zeros after it), and 17 digits always read back: the
+// digits are those of 15 digits when they read back, else of 16, else of 17. At a power of
+// two the double below is nearer than the one above; that case is left to the library.
+bool shortest_digits(double magnitude, DecimalDigits& digits) {
+    Binary x;
+    int exponent = 0;
+    Scaled scaled;
+    if (!to_binary(magnitude, x) || x.significand == kHiddenBit ||
+        !scale_to_digits(x, kMaxDigits, exponent, scaled) || exponent > kLargestShortestExponent ||
+        scaled.denominator >> kSmallDenominatorBits != 0)
+        return false;
+    const bool ties_read_back = (x.significand & 1) == 0;
+    for (int dropped = 2; dropped >= 0; --dropped) {  // 15, 16 and 17 digits
+        const std::uint64_t unit = kPowersOfTen[static_cast<std::size_t>(dropped)];
+        std::uint64_t significand = scaled.quotient / unit;
+        // x 10^t less significand x unit, and the whole unit, in units of 1 / denominator.
+        const Wide below =
+            Wide{scaled.quotient - significand * unit} * scaled.denominator + scaled.remainder;
+        const Wide above = Wide{unit} * scaled.denominator - below;
+        const bool up = below > above || (below == above && (significand & 1) != 0);
+        const Wide twice_distance = 2 * (up ? above : below);
+        if (twice_distance < scaled.ulp || (twice_distance == scaled.ulp && ties_read_back)) {
+            if (up) ++significand;
+            digits = without_trailing_zeros(carried(significand, kMaxDigits - dropped, exponent));
+            return digits.exponent <= kLargestShortestExponent;
+        }
+    }
+    return false;
+}
+
+#else  // without 128-bit integers every value goes to the library
+
+bool round_to_digits(double, int, DecimalDigits&) {
+    return false;
+}
+
+bool shortest_digits(double, DecimalDigits&) {
+    return false;
+}
+
+#endif
+
+DecimalDigits without_trailing_zeros(DecimalDigits digits) {
+    while (digits.count > 1 && digits.significand % 10 == 0) {
+        digits.significand /= 10;
+        --digits.count;
+    }
+    return digits;
+}
+
+}  // namespace abazenta

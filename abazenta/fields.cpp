@@ -4,6 +4,7 @@
 #include <cctype>
 #include <charconv>
 #include <climits>
+#include <cstdint>
 #include <cstdlib>
 #include <cstring>
 
@@ -12,40 +13,52 @@ namespace abazenta {
 namespace {
 
 bool is_digit(char c) {
-    return c >= '0' && c <= '9';
-}
-
-// Length of the run of digits at `pos`.
-std::size_t digits_at(std::string_view text, std::size_t pos) {
-    std::size_t end = pos;
-    while (end < text.size() && is_digit(text[end])) ++end;
-    return end - pos;
+    return static_cast<unsigned char>(c - '0') < 10;
 }
 
 bool is_exponent_mark(char c) {
     return c == 'e' || c == 'E' || c == 'd' || c == 'D';
 }
 
-// Length of the longest prefix of the form [+-]digits[.digits][(e|E|d|D)[+-]digits], with at
-// least one digit in the mantissa; 0 when there is none. D is the exponent mark of Fortran.
-std::size_t real_prefix_length(std::string_view text) {
-    std::size_t pos = 0;
-    if (pos < text.size() && (text[pos] == '+' || text[pos] == '-')) ++pos;
-    std::size_t mantissa_digits = digits_at(text, pos);
-    pos += mantissa_digits;
-    if (pos < text.size() && text[pos] == '.') {
-        std::size_t fraction = digits_at(text, pos + 1);
-        mantissa_digits += fraction;
-        pos += 1 + fraction;
+const char* skip_digits(const char* p, const char* end) {
+    while (p != end && is_digit(*p)) ++p;
+    return p;
+}
+
+// The longest prefix of the form [+-]digits[.digits][(e|E|d|D)[+-]digits], with at least one
+// digit in the mantissa (empty when there is none), and its exponent mark (nullptr: none). D is
+// the exponent mark of Fortran.
+struct RealPrefix {
+    std::string_view number;
+    const char* exponent_mark = nullptr;
+};
+
+RealPrefix real_prefix(std::string_view text) {
+    const char* const begin = text.data();
+    const char* const end = begin + text.size();
+    const char* p = begin;
+    if (p != end && (*p == '+' || *p == '-')) ++p;
+    const char* digits = p;
+    p = skip_digits(p, end);
+    bool mantissa_digits = p != digits;
+    if (p != end && *p == '.') {
+        digits = p + 1;
+        p = skip_digits(digits, end);
+        mantissa_digits = mantissa_digits || p != digits;
     }
-    if (mantissa_digits == 0) return 0;
-    if (pos < text.size() && is_exponent_mark(text[pos])) {
-        std::size_t exponent = pos + 1;
-        if (exponent < text.size() && (text[exponent] == '+' || text[exponent] == '-')) ++exponent;
-        std::size_t exponent_digits = digits_at(text, exponent);
-        if (exponent_digits > 0) pos = exponent + exponent_digits;
+    if (!mantissa_digits) return {};
+    RealPrefix prefix;
+    if (p != end && is_exponent_mark(*p)) {
+        const char* exponent = p + 1;
+        if (exponent != end && (*exponent == '+' || *exponent == '-')) ++exponent;
+        const char* exponent_end = skip_digits(exponent, end);
+        if (exponent_end != exponent) {
+            prefix.exponent_mark = p;
+            p = exponent_end;
+        }
     }
-    return pos;
+    prefix.number = std::string_view(begin, static_cast<std::size_t>(p - begin));
+    return prefix;
 }
 
 // strtod on a copy that ends where the number does: it gives the value that overflows to
@@ -56,18 +69,6 @@ double strtod_of(std::string_view number) {
 
 }  // namespace
 
-bool is_field_separator(char c) {
-    return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\v' || c == '\f';
-}
-
-std::string_view trim(std::string_view text) {
-    std::size_t begin = 0;
-    std::size_t end = text.size();
-    while (begin < end && is_field_separator(text[begin])) ++begin;
-    while (end > begin && is_field_separator(text[end - 1])) --end;
-    return text.substr(begin, end - begin);
-}
-
 std::string upper_case(std::string_view text) {
     std::string result(text);
     for (char& c : result) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
@@ -76,22 +77,24 @@ std::string upper_case(std::string_view text) {
 
 void Fields::split(std::string_view line) {
     fields_.clear();
-    if (std::memchr(line.data(), ',', line.size()) != nullptr) {
-        std::size_t start = 0;
+    if (line.empty()) return;
+    const char* p = line.data();
+    const char* const end = p + line.size();
+    if (std::memchr(p, ',', line.size()) != nullptr) {
         for (;;) {
-            const std::size_t comma = line.find(',', start);
-            fields_.push_back(trim(line.substr(start, comma - start)));
-            if (comma == std::string_view::npos) return;
-            start = comma + 1;
+            const char* comma = static_cast<const char*>(std::memchr(p, ',', end - p));
+            const char* stop = comma != nullptr ? comma : end;
+            fields_.push_back(trim(std::string_view(p, static_cast<std::size_t>(stop - p))));
+            if (comma == nullptr) return;
+            p = comma + 1;
         }
     }
-    std::size_t pos = 0;
     for (;;) {
-        while (pos < line.size() && is_field_separator(line[pos])) ++pos;
-        if (pos == line.size()) return;
-        const std::size_t start = pos;
-        while (pos < line.size() && !is_field_separator(line[pos])) ++pos;
-        fields_.push_back(line.substr(start, pos - start));
+        while (p != end && is_field_separator(*p)) ++p;
+        if (p == end) return;
+        const char* start = p;
+        while (p != end && !is_field_separator(*p)) ++p;
+        fields_.emplace_back(start, static_cast<std::size_t>(p - start));
     }
 }
 
@@ -101,21 +104,26 @@ namespace {
 // the first other character. False when there is no digit, a character other than a digit
 // stands before the end of `text` with `whole`, or the number is outside the range of int.
 bool parse_digits(std::string_view text, bool whole, int& value) {
-    std::size_t pos = 0;
+    const char* p = text.data();
+    const char* const end = p + text.size();
     bool negative = false;
-    if (pos < text.size() && (text[pos] == '+' || text[pos] == '-')) {
-        negative = text[pos] == '-';
-        ++pos;
+    if (p != end && (*p == '+' || *p == '-')) {
+        negative = *p == '-';
+        ++p;
     }
-    if (pos >= text.size() || !is_digit(text[pos])) return false;
-    long long magnitude = 0;
-    const long long limit = negative ? -static_cast<long long>(INT_MIN) : INT_MAX;
-    for (; pos < text.size() && is_digit(text[pos]); ++pos) {
-        magnitude = magnitude * 10 + (text[pos] - '0');
-        if (magnitude > limit) return false;
-    }
-    if (whole && pos != text.size()) return false;
-    value = static_cast<int>(negative ? -magnitude : magnitude);
+    if (p == end || !is_digit(*p)) return false;
+    while (p != end && *p == '0') ++p;  // leading zeros, as many as there are
+    // Past ten digits (after the leading zeros) the number is beyond the range of int.
+    constexpr std::ptrdiff_t kMostDigits = 10;
+    const char* const stop = end - p > kMostDigits ? p + kMostDigits : end;
+    std::uint64_t magnitude = 0;
+    for (; p != stop && is_digit(*p); ++p)
+        magnitude = magnitude * 10 + static_cast<std::uint64_t>(*p - '0');
+    if (p != end && is_digit(*p)) return false;
+    const std::uint64_t limit = negative ? std::uint64_t{1} << 31 : INT_MAX;
+    if (magnitude > limit || (whole && p != end)) return false;
+    value = static_cast<int>(negative ? -static_cast<std::int64_t>(magnitude)
+                                      : static_cast<std::int64_t>(magnitude));
     return true;
 }
 
@@ -130,15 +138,15 @@ bool parse_integer(std::string_view field, int& value) {
 }
 
 double parse_real(std::string_view field) {
-    const std::size_t length = real_prefix_length(field);
-    if (length == 0) return 0.0;
-    std::string_view number = field.substr(0, length);
+    const RealPrefix prefix = real_prefix(field);
+    std::string_view number = prefix.number;
+    if (number.empty()) return 0.0;
     // A Fortran exponent mark is read as E, in a copy (such numbers are rare).
     std::string with_e;
-    const std::size_t mark = number.find_first_of("dD");
-    if (mark != std::string_view::npos) {
+    if (prefix.exponent_mark != nullptr &&
+        (*prefix.exponent_mark == 'd' || *prefix.exponent_mark == 'D')) {
         with_e.assign(number);
-        with_e[mark] = 'e';
+        with_e[static_cast<std::size_t>(prefix.exponent_mark - number.data())] = 'e';
         number = with_e;
     }
     // from_chars takes no plus sign; the prefix is known to be a decimal number.

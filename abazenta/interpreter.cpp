@@ -191,8 +191,10 @@ class Interpreter {
             set_of_block(mesh.node_sets, block.parameter("NSET"), block.line_count);
         reserve_more(mesh.node_xy, block.line_count);
         mesh.node_map.reserve(mesh.node_xy.size() + block.line_count);
+        int number = 0;
         for (DataLines lines(block); next_fields(lines);) {
-            if (read_node(mesh, fields_)) add_stored(members);
+            if (read_node(mesh, fields_, number) && members != nullptr)
+                add_member(*members, {kOwnMesh, number});
         }
     }
 
@@ -204,13 +206,6 @@ class Interpreter {
         std::vector<SetMember>* members = &table.define(*name);
         reserve_more(*members, lines);
         return members;
-    }
-
-    // Adds the number of the node or element just stored from `fields_` to `members`.
-    void add_stored(std::vector<SetMember>* members) {
-        int number = 0;
-        if (members != nullptr && parse_integer(fields_[0], number))
-            add_member(*members, {kOwnMesh, number});
     }
 
     int count_element_lines(const Block& block) {
@@ -243,8 +238,10 @@ class Interpreter {
         std::vector<SetMember>* members = set_of_block(mesh.element_sets, elset, block.line_count);
         reserve_more(mesh.elements, block.line_count);
         mesh.element_map.reserve(mesh.elements.size() + block.line_count);
+        int number = 0;
         for (DataLines lines(block); next_fields(lines);) {
-            if (read_element(mesh, fields_, key, type)) add_stored(members);
+            if (read_element(mesh, fields_, key, type, number) && members != nullptr)
+                add_member(*members, {kOwnMesh, number});
         }
     }
 

@@ -55,14 +55,13 @@ void collapse_quadrilateral(StoredElement& element) {
 
 }  // namespace
 
-bool read_node(Mesh& mesh, const Fields& fields) {
-    int number = 0;
+bool read_node(Mesh& mesh, const Fields& fields, int& number) {
     if (!parse_integer(fields[0], number)) return false;
     const NodeXY xy{parse_real(fields[1]), parse_real(fields[2])};
-    int index = mesh.node_map.find(number);
+    const int index = mesh.node_map.find(number);
     if (index < 0) {
         if (mesh.node_map.count() >= MAX_NODES) throw TranslationError(messages::kTooManyNodes, 1);
-        index = mesh.node_map.find_or_add(number);
+        mesh.node_map.add(number);
         mesh.node_xy.push_back(xy);
         return true;
     }
@@ -95,9 +94,10 @@ int deck_nodes(const StoredElement& element, std::array<int, kMaxElementNodes>& 
     return kMaxElementNodes;
 }
 
-bool read_element(Mesh& mesh, const Fields& fields, int material_key, int type) {
+bool read_element(Mesh& mesh, const Fields& fields, int material_key, int type, int& number) {
     StoredElement element;
     if (!parse_integer(fields[0], element.number)) return false;
+    number = element.number;
     while (element.node_count < kMaxElementNodes &&
            parse_integer(fields[static_cast<std::size_t>(element.node_count) + 1],
                          element.nodes[static_cast<std::size_t>(element.node_count)]))
@@ -112,7 +112,7 @@ bool read_element(Mesh& mesh, const Fields& fields, int material_key, int type) 
         return true;
     }
     if (mesh.element_map.count() >= MAX_ELEM) throw TranslationError(messages::kTooManyElements, 1);
-    mesh.element_map.find_or_add(element.number);
+    mesh.element_map.add(element.number);
     mesh.elements.push_back(element);
     return true;
 }

@@ -14,11 +14,13 @@ namespace {
 using NodeList = std::array<int, kMaxElementNodes>;
 
 bool node(Mesh& mesh, std::string_view line) {
-    return read_node(mesh, Fields(line));
+    int number = 0;
+    return read_node(mesh, Fields(line), number);
 }
 
 bool element(Mesh& mesh, std::string_view line, int key = 0, int type = 0) {
-    return read_element(mesh, Fields(line), key, type);
+    int number = 0;
+    return read_element(mesh, Fields(line), key, type, number);
 }
 
 TEST(ReadNode, StoresCoordinatesByDenseIndexInOrderOfFirstAppearance) {

@@ -19,8 +19,8 @@ namespace {
 
 class Assembler {
   public:
-    Assembler(const DeckModel& deck, bool full, std::ostream& diagnostics)
-        : deck_(deck), full_(full), diagnostics_(diagnostics) {}
+    Assembler(DeckModel&& deck, bool full, std::ostream& diagnostics)
+        : deck_(std::move(deck)), full_(full), diagnostics_(diagnostics) {}
 
     LegacyModel run() {
         place_meshes();
@@ -94,7 +94,7 @@ class Assembler {
             throw TranslationError(messages::kTooManyNodes, 1);
         if (element_count_ > static_cast<std::size_t>(MAX_ELEM))
             throw TranslationError(messages::kTooManyElements, 1);
-        model_.nodes.reserve(nodes);
+        if (deck_.has_parts()) model_.nodes.reserve(nodes);
         model_.elements.reserve(element_count_);
     }
 
@@ -109,6 +109,11 @@ class Assembler {
     }
 
     void place_nodes() {
+        // A deck without parts is its own mesh as it stands: its node table moves over whole.
+        if (!deck_.has_parts()) {
+            model_.nodes = std::move(deck_.deck_mesh.node_xy);
+            return;
+        }
         for (const PlacedMesh& placed : placed_) {
             for (const NodeXY& xy : placed.mesh->node_xy)
                 model_.nodes.push_back(placed.placement != nullptr ? placed.placement->apply(xy)
@@ -267,7 +272,7 @@ class Assembler {
     static constexpr int kLoadCase = 1;    // every load belongs to load case 1
     static constexpr int kNoSection = -1;  // the material of an element in no section
 
-    const DeckModel& deck_;
+    DeckModel deck_;
     const bool full_;
     std::ostream& diagnostics_;
     std::vector<PlacedMesh> placed_;    // with parts, one per instance in instance order
@@ -280,8 +285,8 @@ class Assembler {
 
 }  // namespace
 
-LegacyModel assemble(const DeckModel& deck, bool full, std::ostream& diagnostics) {
-    return Assembler(deck, full, diagnostics).run();
+LegacyModel assemble(DeckModel&& deck, bool full, std::ostream& diagnostics) {
+    return Assembler(std::move(deck), full, diagnostics).run();
 }
 
 }  // namespace abazenta

@@ -19,9 +19,9 @@ LegacyModel scan_model(const DeckSource& source, const TranslationOptions& optio
                 << '\t' << counts.nodes << "\tnodes\n"
                 << '\t' << counts.elements << "\telements\n";
     diagnostics << messages::kSecondScan;
-    const DeckModel model = second_scan(deck, options.full, diagnostics);
+    DeckModel model = second_scan(deck, options.full, diagnostics);
     diagnostics << messages::kFinished;
-    return assemble(model, options.full, diagnostics);
+    return assemble(std::move(model), options.full, diagnostics);
 }
 
 }  // namespace

@@ -260,9 +260,9 @@ class Assembler {
 
     // -full: the loads in force, distributed ones as nodal forces.
     void place_loads_in_force() {
-        const NodalLoads loads =
+        NodalLoads loads =
             nodal_loads({deck_, placed_, model_, element_types_, deck_.sections.size()});
-        model_.loads = loads.records;
+        model_.loads = std::move(loads.records);
         if (loads.lines_not_written > 0)
             diagnostics_ << messages::load_lines_not_written(loads.lines_not_written);
         if (loads.elements_without_density > 0)

@@ -146,9 +146,9 @@ struct FixityRecord {
 // One *CLOAD line applied to one node.
 struct LoadTarget {
     NodeTarget target;
-    int direction = 1;  // 1 or 2
     double value = 0.0;
-    int line = 0;  // index into DeckModel::history_lines
+    int direction = 1;  // 1 or 2
+    int line = 0;       // index into DeckModel::history_lines
 };
 
 // An element, or one face of it, that a distributed load acts on.

@@ -112,6 +112,7 @@ bool HistoryReader::next_fields(DataLines& lines) {
 // With -full, OP=NEW removes what earlier steps defined with the keyword, and AMPLITUDE=
 // scales the block's lines.
 void HistoryReader::begin_block(const Block& block, HistoryKeyword keyword) {
+    reserve_more(model_.history_lines, block.line_count);
     block_has_amplitude_ = false;
     if (!full_) return;
     const std::string* op = block.parameter("OP");
@@ -177,7 +178,7 @@ void HistoryReader::read_cloads(const Block& block) {
         resolve_nodes(load.target, TargetUse::kLoad);
         const int line = add_line(HistoryKeyword::kCload);
         for (const NodeTarget& target : nodes_)
-            model_.loads.push_back({target, load.direction, load.value, line});
+            model_.loads.push_back({target, load.value, load.direction, line});
     }
     end_block();
 }

@@ -73,6 +73,9 @@ struct DeckSource {
     std::string folder;          // of the input file; empty for standard input
     std::string identity;        // of the input file; empty for standard input
     IncludeLoader load_include;  // when empty, no file can be included
+    // Called once the text has been read through (after the scans), so that its memory can go
+    // before the output model is assembled; may be empty.
+    std::function<void()> release_text;
 };
 
 // What the input's first line is: the first scan passes over that line unread.

@@ -63,9 +63,10 @@ void run_program(const std::vector<std::string>& args, std::istream& standard_in
     const Options options = parse_arguments(args);
     if (options.help || options.version) return write_answer(options, standard_output);
     diagnostics << messages::kFirstScan;
-    const InputText input = read_input(options, standard_input, input_descriptor);
+    InputText input = read_input(options, standard_input, input_descriptor);
     DeckSource source;
     source.text = input.view();
+    source.release_text = [&input] { input.release(); };
     source.load_include = load_included_file;
     if (!options.in_file_name.empty()) {
         source.folder = folder_of(options.in_file_name);

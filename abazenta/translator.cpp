@@ -11,8 +11,9 @@ namespace abazenta {
 
 namespace {
 
-LegacyModel scan_model(const DeckSource& source, const TranslationOptions& options,
-                       std::ostream& diagnostics) {
+// Both scans; the deck, which points into the input, goes at the end.
+DeckModel scan_model(const DeckSource& source, const TranslationOptions& options,
+                     std::ostream& diagnostics) {
     const Deck deck = read_deck(source, options.full);
     const FirstScanCounts counts = first_scan(deck, options.quiet ? nullptr : &diagnostics);
     diagnostics << "found:\n"
@@ -21,14 +22,16 @@ LegacyModel scan_model(const DeckSource& source, const TranslationOptions& optio
     diagnostics << messages::kSecondScan;
     DeckModel model = second_scan(deck, options.full, diagnostics);
     diagnostics << messages::kFinished;
-    return assemble(std::move(model), options.full, diagnostics);
+    return model;
 }
 
 }  // namespace
 
 void translate(const DeckSource& source, const TranslationOptions& options, std::ostream& legacy,
                std::ostream& diagnostics) {
-    const LegacyModel model = scan_model(source, options, diagnostics);
+    DeckModel deck_model = scan_model(source, options, diagnostics);
+    if (source.release_text) source.release_text();
+    const LegacyModel model = assemble(std::move(deck_model), options.full, diagnostics);
     write_model(model, legacy, diagnostics);
 }
 

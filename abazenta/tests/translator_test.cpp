@@ -614,6 +614,29 @@ TEST(AbazentaRun, FullLoadsInForceAreTheSameWhicheverWayTheyAreSorted) {
     EXPECT_NE(conditions(one.out).find("ALOADS\n8\n"), std::string::npos) << one.out;
 }
 
+// The input's text is released once, after the scans and before the output model is made; a run
+// that stops while reading does not release it (its owner does).
+TEST(AbazentaRun, ReleasesTheTextOnceAfterTheScans) {
+    for (const bool full : {false, true}) {
+        const std::string deck = readFile(kData + "/plate.inp");
+        int releases = 0;
+        DeckSource source;
+        source.text = deck;
+        source.release_text = [&releases] { ++releases; };
+        TranslationOptions options;
+        options.full = full;
+        std::ostringstream out, err;
+        translate(source, options, out, err);
+        EXPECT_EQ(releases, 1);
+        EXPECT_NE(err.str().find("Finished scanning input file...\n"), std::string::npos);
+
+        releases = 0;
+        source.text = "*INCLUDE, INPUT=absent.inp\n";
+        EXPECT_THROW(translate(source, options, out, err), TranslationError);
+        EXPECT_EQ(releases, 0);
+    }
+}
+
 TEST(AbazentaRun, ModelAtTheLimitsTranslates) {
     std::string input = "** x\n*NODE\n";
     for (int n = 1; n <= MAX_NODES; ++n) input += std::to_string(-n) + ", 0, 0\n";

@@ -197,10 +197,14 @@ bool shortest_digits(double, DecimalDigits&) {
 
 #endif
 
+// Eight zeros at a time, then four, two and one: a short value rounded to 15 digits has many.
 DecimalDigits without_trailing_zeros(DecimalDigits digits) {
-    while (digits.count > 1 && digits.significand % 10 == 0) {
-        digits.significand /= 10;
-        --digits.count;
+    for (const int zeros : {8, 4, 2, 1}) {
+        const std::uint64_t unit = kPowersOfTen[static_cast<std::size_t>(zeros)];
+        while (digits.count > zeros && digits.significand % unit == 0) {
+            digits.significand /= unit;
+            digits.count -= zeros;
+        }
     }
     return digits;
 }

@@ -4,6 +4,7 @@
 
 #include <charconv>
 #include <climits>
+#include <cmath>
 #include <cstdint>
 #include <cstring>
 
@@ -33,11 +34,15 @@ char* write_digit_pairs(char* out, Unsigned value, int count) {
     return end;
 }
 
-// Values that fit 32 bits take the cheaper 32-bit division.
+// Values that fit 32 bits take the cheaper 32-bit division; larger ones are split into their
+// last eight digits and the rest.
 char* write_digits(char* out, std::uint64_t value, int count) {
-    if (value <= UINT32_MAX)
+    constexpr int kLowDigits = 8;
+    constexpr std::uint64_t kLowUnit = 100000000;
+    if (value <= UINT32_MAX || count <= kLowDigits)
         return write_digit_pairs(out, static_cast<std::uint32_t>(value), count);
-    return write_digit_pairs(out, value, count);
+    out = write_digits(out, value / kLowUnit, count - kLowDigits);
+    return write_digit_pairs(out, static_cast<std::uint32_t>(value % kLowUnit), kLowDigits);
 }
 
 // How many digits `value` has.
@@ -154,6 +159,11 @@ char* format_general(char* out, double value) {
 }
 
 char* format_shortest(char* out, double value) {
+    if (value == 0.0) {  // as std::to_chars writes zeros, which abound among the forces
+        if (std::signbit(value)) *out++ = '-';
+        *out++ = '0';
+        return out;
+    }
     DecimalDigits digits;
     if (!shortest_digits(value < 0.0 ? -value : value, digits))
         return std::to_chars(out, out + kNumberRoom, value).ptr;

@@ -59,7 +59,13 @@ constexpr std::array<int, kMaxFivePower + 1> bit_lengths_of_fives() {
 constexpr auto kFiveBitLengths = bit_lengths_of_fives();
 
 constexpr int kSignificandBits = 53;
-constexpr int kWideBits = 127;  // kept below 128, so that sums of two remainders fit
+
+template <typename Unsigned>
+constexpr int kUsableBits = sizeof(Unsigned) * 8 - 1;  // one kept free, so that sums fit
+
+int bit_length(std::uint64_t value) {
+    return value != 0 ? 64 - __builtin_clzll(value) : 0;
+}
 
 // floor(e log10(2)) for |e| < 2620, the decimal exponent of 2^e.
 int floor_log10_of_power_of_two(int e) {
@@ -70,36 +76,42 @@ int floor_log10_of_power_of_two(int e) {
 }
 
 // x 10^t = quotient + remainder / denominator, and the distance between x and its neighbour
-// doubles (the unit in the last place) in units of 1 / denominator, scaled alike.
+// doubles (the unit in the last place) in units of 1 / denominator, scaled alike, in integers
+// of type Unsigned.
+template <typename Unsigned>
 struct Scaled {
     std::uint64_t quotient = 0;
-    Wide remainder = 0;
-    Wide denominator = 1;
-    Wide ulp = 0;
+    Unsigned remainder = 0;
+    Unsigned denominator = 1;
+    Unsigned ulp = 0;
 };
 
-// False when x 10^t does not fit the 128-bit arithmetic, or its integer part 64 bits.
-bool scale(const Binary& x, int t, Scaled& scaled) {
+// x 10^t for x = significand x 2^exponent (the unit in the last place being 2^exponent);
+// false when it does not fit the arithmetic of Unsigned, or its integer part 64 bits.
+template <typename Unsigned>
+bool scale(std::uint64_t significand, int exponent, int t, Scaled<Unsigned>& scaled) {
     if (t > kMaxFivePower || t < -kMaxFivePower) return false;
     const std::size_t power = static_cast<std::size_t>(t >= 0 ? t : -t);
     const std::uint64_t five = kPowersOfFive[power];
-    const int two = x.exponent + t;  // the power of two of x 10^t
-    Wide numerator = Wide{x.significand} * (t >= 0 ? five : 1);
-    Wide denominator = t >= 0 ? 1 : five;
-    scaled.ulp = t >= 0 ? five : 1;
-    const int numerator_bits = kSignificandBits + (t >= 0 ? kFiveBitLengths[power] : 0);
+    const int two = exponent + t;  // the power of two of x 10^t
+    const int numerator_bits = bit_length(significand) + (t >= 0 ? kFiveBitLengths[power] : 0);
     const int denominator_bits = t >= 0 ? 1 : kFiveBitLengths[power];
+    if (numerator_bits > kUsableBits<Unsigned> || denominator_bits > kUsableBits<Unsigned>)
+        return false;
+    Unsigned numerator = Unsigned{significand} * (t >= 0 ? five : 1);
+    Unsigned denominator = t >= 0 ? 1 : five;
+    scaled.ulp = t >= 0 ? five : 1;
     if (two >= 0) {
-        if (numerator_bits + two > kWideBits) return false;
+        if (numerator_bits + two > kUsableBits<Unsigned>) return false;
         numerator <<= two;
         scaled.ulp <<= two;
     } else {
-        if (denominator_bits - two > kWideBits) return false;
+        if (denominator_bits - two > kUsableBits<Unsigned>) return false;
         denominator <<= -two;
     }
     // A denominator that is a power of two divides by a shift.
-    const Wide quotient = t >= 0 ? numerator >> (two >= 0 ? 0 : -two) : numerator / denominator;
-    if ((quotient >> 64) != 0) return false;
+    const Unsigned quotient = t >= 0 ? numerator >> (two >= 0 ? 0 : -two) : numerator / denominator;
+    if (sizeof(Unsigned) > sizeof(std::uint64_t) && (quotient >> 63 >> 1) != 0) return false;
     scaled.quotient = static_cast<std::uint64_t>(quotient);
     scaled.remainder = numerator - quotient * denominator;
     scaled.denominator = denominator;
@@ -109,11 +121,13 @@ bool scale(const Binary& x, int t, Scaled& scaled) {
 // x 10^t with `count` digits before the point, and the decimal exponent of x's first digit.
 // x lies in [2^e, 2^(e+1)), so that exponent is floor(e log10(2)) or one more; in the second
 // case the fraction is divided by ten.
-bool scale_to_digits(const Binary& x, int count, int& exponent, Scaled& scaled) {
-    exponent = floor_log10_of_power_of_two(x.exponent + kSignificandBits - 1);
-    if (!scale(x, count - 1 - exponent, scaled)) return false;
+template <typename Unsigned>
+bool scale_to_digits(std::uint64_t significand, int exponent_of_two, int count, int& exponent,
+                     Scaled<Unsigned>& scaled) {
+    exponent = floor_log10_of_power_of_two(exponent_of_two + bit_length(significand) - 1);
+    if (!scale(significand, exponent_of_two, count - 1 - exponent, scaled)) return false;
     if (scaled.quotient < kPowersOfTen[static_cast<std::size_t>(count)]) return true;
-    if (scaled.denominator >> (kWideBits - 4) != 0) return false;
+    if (scaled.denominator >> (kUsableBits<Unsigned> - 4) != 0) return false;
     ++exponent;
     scaled.remainder += (scaled.quotient % 10) * scaled.denominator;
     scaled.quotient /= 10;
@@ -136,19 +150,30 @@ constexpr int kSmallDenominatorBits = 120;
 
 }  // namespace
 
+namespace {
+
+template <typename Unsigned>
+bool round_in(std::uint64_t significand, int exponent_of_two, int count, DecimalDigits& digits) {
+    int exponent = 0;
+    Scaled<Unsigned> scaled;
+    if (!scale_to_digits(significand, exponent_of_two, count, exponent, scaled)) return false;
+    std::uint64_t rounded = scaled.quotient;
+    const Unsigned rest = scaled.denominator - scaled.remainder;
+    if (scaled.remainder > rest || (scaled.remainder == rest && (rounded & 1) != 0)) ++rounded;
+    digits = carried(rounded, count, exponent);
+    return true;
+}
+
+}  // namespace
+
+// Without its trailing zero bits a short binary fraction (0.5, 166.5, most coordinates) scales
+// within 64 bits; any other value takes 128.
 bool round_to_digits(double magnitude, int count, DecimalDigits& digits) {
     Binary x;
-    int exponent = 0;
-    Scaled scaled;
-    if (count < 1 || count > kMaxDigits || !to_binary(magnitude, x) ||
-        !scale_to_digits(x, count, exponent, scaled))
-        return false;
-    std::uint64_t significand = scaled.quotient;
-    const Wide rest = scaled.denominator - scaled.remainder;
-    if (scaled.remainder > rest || (scaled.remainder == rest && (significand & 1) != 0))
-        ++significand;
-    digits = carried(significand, count, exponent);
-    return true;
+    if (count < 1 || count > kMaxDigits || !to_binary(magnitude, x)) return false;
+    const int zeros = __builtin_ctzll(x.significand);
+    return round_in<std::uint64_t>(x.significand >> zeros, x.exponent + zeros, count, digits) ||
+           round_in<Wide>(x.significand, x.exponent, count, digits);
 }
 
 // A decimal reads back as x when it lies within half a unit in the last place of x (on the
@@ -161,10 +186,10 @@ bool round_to_digits(double magnitude, int count, DecimalDigits& digits) {
 bool shortest_digits(double magnitude, DecimalDigits& digits) {
     Binary x;
     int exponent = 0;
-    Scaled scaled;
+    Scaled<Wide> scaled;
     if (!to_binary(magnitude, x) || x.significand == kHiddenBit ||
-        !scale_to_digits(x, kMaxDigits, exponent, scaled) || exponent > kLargestShortestExponent ||
-        scaled.denominator >> kSmallDenominatorBits != 0)
+        !scale_to_digits(x.significand, x.exponent, kMaxDigits, exponent, scaled) ||
+        exponent > kLargestShortestExponent || scaled.denominator >> kSmallDenominatorBits != 0)
         return false;
     const bool ties_read_back = (x.significand & 1) == 0;
     for (int dropped = 2; dropped >= 0; --dropped) {  // 15, 16 and 17 digits

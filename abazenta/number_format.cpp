@@ -34,15 +34,17 @@ char* write_digit_pairs(char* out, Unsigned value, int count) {
     return end;
 }
 
-// Values that fit 32 bits take the cheaper 32-bit division; larger ones are split into their
-// last eight digits and the rest.
+// Values that fit 32 bits take the cheaper 32-bit division; larger ones (up to 18 digits) are
+// split into their last eight digits and the rest.
 char* write_digits(char* out, std::uint64_t value, int count) {
     constexpr int kLowDigits = 8;
     constexpr std::uint64_t kLowUnit = 100000000;
-    if (value <= UINT32_MAX || count <= kLowDigits)
+    if (value <= UINT32_MAX)
         return write_digit_pairs(out, static_cast<std::uint32_t>(value), count);
-    out = write_digits(out, value / kLowUnit, count - kLowDigits);
-    return write_digit_pairs(out, static_cast<std::uint32_t>(value % kLowUnit), kLowDigits);
+    if (value / kLowUnit > UINT32_MAX) return write_digit_pairs(out, value, count);
+    write_digit_pairs(out, static_cast<std::uint32_t>(value / kLowUnit), count - kLowDigits);
+    return write_digit_pairs(out + count - kLowDigits, static_cast<std::uint32_t>(value % kLowUnit),
+                             kLowDigits);
 }
 
 // How many digits `value` has.
@@ -61,8 +63,10 @@ char* write_zeros(char* out, int count) {
 char* write_exponent_part(char* out, int exponent) {
     *out++ = 'e';
     *out++ = exponent < 0 ? '-' : '+';
-    const int magnitude = exponent < 0 ? -exponent : exponent;
-    return write_digits(out, static_cast<std::uint64_t>(magnitude), magnitude >= 100 ? 3 : 2);
+    const unsigned magnitude = static_cast<unsigned>(exponent < 0 ? -exponent : exponent);
+    if (magnitude >= 100) return write_digit_pairs(out, magnitude, 3);
+    std::memcpy(out, kDigitPairs + 2 * magnitude, 2);
+    return out + 2;
 }
 
 // d.ddd...e+XX with every digit of `digits` (no point for a single digit).
@@ -134,7 +138,7 @@ char* format_integer(char* out, int value, int width) {
         out += padding;
     }
     if (negative) *out++ = '-';
-    return write_digits(out, magnitude, digits);
+    return write_digit_pairs(out, magnitude, digits);
 }
 
 char* format_exponent(char* out, double value) {

@@ -75,6 +75,7 @@ CloadLine parse_cload(const Fields& fields) {
 
 std::vector<LoadRecord> merge_loads(const std::vector<LoadRecord>& loads) {
     std::vector<LoadRecord> merged;
+    merged.reserve(loads.size());
     // (node, load case) -> position in `merged` of the record that absorbs the later ones.
     std::unordered_map<std::uint64_t, std::size_t> absorber;
     absorber.reserve(loads.size());

@@ -228,7 +228,7 @@ class Assembler {
         for (std::size_t s = 0; s < deck_.sections.size(); ++s) {
             const Section& section = deck_.sections[s];
             if (section.part != placed.part) continue;
-            const std::vector<SetMember>* members = mesh.element_sets.find(section.elset);
+            const SetMembers* members = mesh.element_sets.find(section.elset);
             if (members == nullptr) continue;
             for (const SetMember& member : *members) {
                 const int element =

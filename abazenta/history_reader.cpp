@@ -209,8 +209,7 @@ void HistoryReader::resolve_nodes(std::string_view target, TargetUse use) {
         return;
     }
     int owner = kOwnMesh;
-    if (const std::vector<SetMember>* set =
-            scopes_.find_set(target, SetKind::kNode, assembly, owner)) {
+    if (const SetMembers* set = scopes_.find_set(target, SetKind::kNode, assembly, owner)) {
         seen_.clear();
         for (const SetMember& member : *set)
             add_node(member.instance == kOwnMesh ? owner : member.instance, member.number, use,

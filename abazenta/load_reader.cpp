@@ -63,7 +63,7 @@ void LoadReader::add_surface_faces(Surface& surface, std::string_view target, in
         return;
     }
     int owner = kOwnMesh;
-    const std::vector<SetMember>* set = scopes_.find_set(target, SetKind::kElement, scope, owner);
+    const SetMembers* set = scopes_.find_set(target, SetKind::kElement, scope, owner);
     if (set == nullptr) {
         warnings_ << messages::set_left_out_of_surface(target, name);
         return;
@@ -135,8 +135,7 @@ bool LoadReader::resolve_elements(std::string_view target, int face) {
         return true;
     }
     int owner = kOwnMesh;
-    const std::vector<SetMember>* set =
-        scopes_.find_set(target, SetKind::kElement, assembly, owner);
+    const SetMembers* set = scopes_.find_set(target, SetKind::kElement, assembly, owner);
     if (set == nullptr) return false;
     for (const SetMember& element : *set)
         add_element(element.instance == kOwnMesh ? owner : element.instance, element.number, face);

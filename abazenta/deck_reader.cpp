@@ -203,10 +203,8 @@ class DeckReader {
             if (input_first_line) deck_.first_line = FirstLine::kDataOfFirstBlock;
         }
         Block& block = deck_.blocks.back();
-        if (block.continued_lines)
-            take_continuation_lines(line);
-        else
-            take_plain_data_lines(line, block.line_count);
+        if (block.continued_lines) take_continuation_lines(line);
+        take_plain_data_lines(line, block.line_count, block.continued_lines);
         ++block.line_count;
         // The lines join the stretch that the block's last data line ended when nothing but
         // comment lines came between them in the same file.
@@ -221,14 +219,17 @@ class DeckReader {
     }
 
     // Takes in, after `line`, the lines that follow it in its file up to the next one that
-    // begins with '*' (a keyword or comment line, or a data line of a data-only file, which
-    // the general loop reads), counting them: blocks of nodes and elements are read at the
-    // cost of finding their line ends.
-    void take_plain_data_lines(std::string_view& line, std::size_t& count) {
+    // begins with '*' (a keyword or comment line, or a data line of a data-only file) or, in a
+    // block whose lines continue, that ends with a comma: the general loop reads those. The
+    // lines taken are counted: blocks of nodes and elements are read at the cost of finding
+    // their line ends.
+    void take_plain_data_lines(std::string_view& line, std::size_t& count, bool continued) {
         OpenFile& file = files_.back();
         const std::size_t start = static_cast<std::size_t>(line.data() - file.text.data());
         while (file.pos < file.text.size() && file.text[file.pos] != '*') {
-            file.pos += line_at(file.text, file.pos).size();
+            const std::string_view next = line_at(file.text, file.pos);
+            if (continued && ends_with_comma(next)) break;
+            file.pos += next.size();
             ++count;
         }
         line = file.text.substr(start, file.pos - start);
@@ -308,9 +309,10 @@ bool DataLines::next(std::string_view& line) {
             pos_ += line.size();
             return true;
         }
+        const std::size_t physical = line.size();
         line = with_continuation(text, line);
         pos_ += line.size();
-        line = without_comments(line, joined_);
+        if (line.size() != physical) line = without_comments(line, joined_);
         return true;
     }
     return false;

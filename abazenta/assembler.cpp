@@ -255,7 +255,7 @@ class Assembler {
             (load.direction == 1 ? record.fx : record.fy) = load.value;
             loads.push_back(record);
         }
-        model_.loads = merge_loads(loads);
+        model_.loads = merge_loads(std::move(loads));
     }
 
     // -full: the loads in force, distributed ones as nodal forces.

@@ -176,6 +176,30 @@ bool round_to_digits(double magnitude, int count, DecimalDigits& digits) {
            round_in<Wide>(x.significand, x.exponent, count, digits);
 }
 
+namespace {
+
+// x rounded to the digits of `scaled` less those of Unit (a power of ten) into `digits`, when
+// that reads back as x (false otherwise).
+template <std::uint64_t Unit>
+bool nearest_that_reads_back(const Scaled<Wide>& scaled, bool ties_read_back, int exponent,
+                             DecimalDigits& digits) {
+    std::uint64_t significand = scaled.quotient / Unit;
+    // x 10^t less significand x Unit, and the whole Unit, in units of 1 / denominator.
+    const Wide below =
+        Wide{scaled.quotient - significand * Unit} * scaled.denominator + scaled.remainder;
+    const Wide above = Wide{Unit} * scaled.denominator - below;
+    const bool up = below > above || (below == above && (significand & 1) != 0);
+    const Wide twice_distance = 2 * (up ? above : below);
+    if (twice_distance > scaled.ulp || (twice_distance == scaled.ulp && !ties_read_back))
+        return false;
+    if (up) ++significand;
+    const int count = kMaxDigits - (Unit == 100 ? 2 : Unit == 10 ? 1 : 0);
+    digits = without_trailing_zeros(carried(significand, count, exponent));
+    return true;
+}
+
+}  // namespace
+
 // A decimal reads back as x when it lies within half a unit in the last place of x (on the
 // boundary too when x's significand is even: reading rounds ties to even). Of the decimals
 // with n digits the nearest to x is x rounded to n digits, so the shortest form is x rounded
@@ -192,22 +216,11 @@ bool shortest_digits(double magnitude, DecimalDigits& digits) {
         exponent > kLargestShortestExponent || scaled.denominator >> kSmallDenominatorBits != 0)
         return false;
     const bool ties_read_back = (x.significand & 1) == 0;
-    for (int dropped = 2; dropped >= 0; --dropped) {  // 15, 16 and 17 digits
-        const std::uint64_t unit = kPowersOfTen[static_cast<std::size_t>(dropped)];
-        std::uint64_t significand = scaled.quotient / unit;
-        // x 10^t less significand x unit, and the whole unit, in units of 1 / denominator.
-        const Wide below =
-            Wide{scaled.quotient - significand * unit} * scaled.denominator + scaled.remainder;
-        const Wide above = Wide{unit} * scaled.denominator - below;
-        const bool up = below > above || (below == above && (significand & 1) != 0);
-        const Wide twice_distance = 2 * (up ? above : below);
-        if (twice_distance < scaled.ulp || (twice_distance == scaled.ulp && ties_read_back)) {
-            if (up) ++significand;
-            digits = without_trailing_zeros(carried(significand, kMaxDigits - dropped, exponent));
-            return digits.exponent <= kLargestShortestExponent;
-        }
-    }
-    return false;
+    const bool read_back =
+        nearest_that_reads_back<100>(scaled, ties_read_back, exponent, digits) ||
+        nearest_that_reads_back<10>(scaled, ties_read_back, exponent, digits) ||
+        nearest_that_reads_back<1>(scaled, ties_read_back, exponent, digits);
+    return read_back && digits.exponent <= kLargestShortestExponent;
 }
 
 #else  // without 128-bit integers every value goes to the library
@@ -223,14 +236,25 @@ bool shortest_digits(double, DecimalDigits&) {
 #endif
 
 // Eight zeros at a time, then four, two and one: a short value rounded to 15 digits has many.
-DecimalDigits without_trailing_zeros(DecimalDigits digits) {
-    for (const int zeros : {8, 4, 2, 1}) {
-        const std::uint64_t unit = kPowersOfTen[static_cast<std::size_t>(zeros)];
-        while (digits.count > zeros && digits.significand % unit == 0) {
-            digits.significand /= unit;
-            digits.count -= zeros;
-        }
+namespace {
+
+// Drops `Zeros` trailing zeros as often as the significand has them (a constant divisor is a
+// multiplication, not a division).
+template <int Zeros, std::uint64_t Unit>
+void drop_zeros(DecimalDigits& digits) {
+    while (digits.count > Zeros && digits.significand % Unit == 0) {
+        digits.significand /= Unit;
+        digits.count -= Zeros;
     }
+}
+
+}  // namespace
+
+DecimalDigits without_trailing_zeros(DecimalDigits digits) {
+    drop_zeros<8, 100000000>(digits);
+    drop_zeros<4, 10000>(digits);
+    drop_zeros<2, 100>(digits);
+    drop_zeros<1, 10>(digits);
     return digits;
 }
 

@@ -9,6 +9,7 @@
 #include "error.h"
 #include "fields.h"
 #include "fixities.h"
+#include "mesh_reader.h"
 #include "messages.h"
 #include "nodal_loads.h"
 #include "writer.h"
@@ -56,11 +57,11 @@ class Assembler {
         }
         std::size_t first_node = 0, first_element = 0;
         for (const Instance& instance : deck_.instances) {
-            const Mesh& mesh = deck_.parts[static_cast<std::size_t>(instance.part)].mesh;
+            Mesh& mesh = deck_.parts[static_cast<std::size_t>(instance.part)].mesh;
             placed_.push_back(
                 {&mesh, instance.part, &instance.placement, first_node, first_element});
             first_node += mesh.node_xy.size();
-            first_element += mesh.elements.size();
+            first_element += mesh.element_info.size();
         }
     }
 
@@ -88,14 +89,16 @@ class Assembler {
         std::size_t nodes = 0;
         for (const PlacedMesh& placed : placed_) {
             nodes += placed.mesh->node_xy.size();
-            element_count_ += placed.mesh->elements.size();
+            element_count_ += placed.mesh->element_info.size();
         }
         if (nodes > static_cast<std::size_t>(MAX_NODES))
             throw TranslationError(messages::kTooManyNodes, 1);
         if (element_count_ > static_cast<std::size_t>(MAX_ELEM))
             throw TranslationError(messages::kTooManyElements, 1);
-        if (deck_.has_parts()) model_.nodes.reserve(nodes);
-        model_.elements.reserve(element_count_);
+        if (deck_.has_parts()) {
+            model_.nodes.reserve(nodes);
+            model_.elements.reserve(element_count_);
+        }
     }
 
     void check_plane() const {
@@ -121,32 +124,36 @@ class Assembler {
         }
     }
 
+    // Each placed mesh's node numbers are resolved (once per part); a deck without parts then
+    // gives its element table to the output model, instances copy theirs with their first node.
     void place_elements() {
         if (full_) element_types_.reserve(element_count_);
         for (const PlacedMesh& placed : placed_) {
-            const Mesh& mesh = *placed.mesh;
+            Mesh& mesh = *placed.mesh;
+            resolve_nodes(mesh);
             // An element's material: with -full by its section (kNoSection when it has none),
             // otherwise by its element-set key.
             const std::vector<int>* sections = full_ ? &section_of(placed) : nullptr;
+            const auto material_of = [&](std::size_t e, int key) {
+                return sections != nullptr ? (*sections)[e]
+                                           : material_of_key_[static_cast<std::size_t>(key)];
+            };
+            if (full_)
+                for (const ElementInfo& info : mesh.element_info)
+                    element_types_.push_back(info.type);
+            if (!deck_.has_parts()) {
+                for (std::size_t e = 0; e < mesh.elements.size(); ++e)
+                    mesh.elements[e].material = material_of(e, mesh.elements[e].material);
+                model_.elements = std::move(mesh.elements);
+                continue;
+            }
             for (std::size_t e = 0; e < mesh.elements.size(); ++e) {
-                const StoredElement& stored = mesh.elements[e];
-                LegacyElement element;
-                element.node_count = stored.node_count;
-                element.material =
-                    sections != nullptr
-                        ? (*sections)[e]
-                        : material_of_key_[static_cast<std::size_t>(stored.material_key)];
-                for (int k = 0; k < stored.node_count; ++k) {
-                    const std::size_t slot = static_cast<std::size_t>(k);
-                    const int node = mesh.node_map.find(stored.nodes[slot]);
-                    if (node < 0)
-                        throw TranslationError(messages::element_uses_undefined_node(
-                                                   stored.number, stored.nodes[slot]),
-                                               1);
-                    element.nodes[slot] = static_cast<int>(placed.first_node) + node;
-                }
+                LegacyElement element = mesh.elements[e];
+                element.material = material_of(e, element.material);
+                for (int k = 0; k < element.node_count; ++k)
+                    element.nodes[static_cast<std::size_t>(k)] +=
+                        static_cast<int>(placed.first_node);
                 model_.elements.push_back(element);
-                if (full_) element_types_.push_back(stored.type);
             }
         }
     }
@@ -224,7 +231,7 @@ class Assembler {
         if (!is_new) return entry->second;
         const Mesh& mesh = *placed.mesh;
         std::vector<int>& section_of_element = entry->second;
-        section_of_element.assign(mesh.elements.size(), kNoSection);
+        section_of_element.assign(mesh.element_info.size(), kNoSection);
         for (std::size_t s = 0; s < deck_.sections.size(); ++s) {
             const Section& section = deck_.sections[s];
             if (section.part != placed.part) continue;

@@ -216,10 +216,9 @@ bool shortest_digits(double magnitude, DecimalDigits& digits) {
         exponent > kLargestShortestExponent || scaled.denominator >> kSmallDenominatorBits != 0)
         return false;
     const bool ties_read_back = (x.significand & 1) == 0;
-    const bool read_back =
-        nearest_that_reads_back<100>(scaled, ties_read_back, exponent, digits) ||
-        nearest_that_reads_back<10>(scaled, ties_read_back, exponent, digits) ||
-        nearest_that_reads_back<1>(scaled, ties_read_back, exponent, digits);
+    const bool read_back = nearest_that_reads_back<100>(scaled, ties_read_back, exponent, digits) ||
+                           nearest_that_reads_back<10>(scaled, ties_read_back, exponent, digits) ||
+                           nearest_that_reads_back<1>(scaled, ties_read_back, exponent, digits);
     return read_back && digits.exponent <= kLargestShortestExponent;
 }
 

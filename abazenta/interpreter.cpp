@@ -231,6 +231,7 @@ class Interpreter {
         mesh.block_keys.push_back(key);
         SetMembers* members = set_of_block(mesh.element_sets, elset);
         reserve_more(mesh.elements, block.line_count);
+        reserve_more(mesh.element_info, block.line_count);
         mesh.element_map.reserve(mesh.elements.size() + block.line_count);
         int number = 0;
         for (DataLines lines(block); next_fields(lines);) {
@@ -355,7 +356,8 @@ class Interpreter {
         const int element = mesh.element_map.find(number);
         if (element < 0) return;
         std::array<int, kMaxElementNodes> nodes{};
-        const int count = deck_nodes(mesh.elements[static_cast<std::size_t>(element)], nodes);
+        const std::size_t index = static_cast<std::size_t>(element);
+        const int count = deck_nodes(mesh.elements[index], mesh.element_info[index], nodes);
         for (int k = 0; k < count; ++k) {
             const SetMember node{instance, nodes[static_cast<std::size_t>(k)]};
             if (added.insert(member_key(node)).second) add_member(members, node);

@@ -166,7 +166,7 @@ bool LoadReader::keep_centrifugal_fits(const DistributedLine& line) {
 
 bool LoadReader::is_axisymmetric(const ElementTarget& target) {
     const Mesh& mesh = scopes_.mesh_of(target.instance);
-    const int type = mesh.elements[static_cast<std::size_t>(target.element)].type;
+    const int type = mesh.element_info[static_cast<std::size_t>(target.element)].type;
     if (axisymmetric_types_.size() < model_.element_types.size())
         axisymmetric_types_.resize(model_.element_types.size(), -1);
     signed char& known = axisymmetric_types_[static_cast<std::size_t>(type)];

@@ -28,8 +28,15 @@ std::string material_key_of(const std::string* elset);
 // TranslationError when a new element would exceed MAX_ELEM.
 bool read_element(Mesh& mesh, const Fields& fields, int material_key, int type, int& number);
 
-// The element's node numbers as the deck gives them (a collapsed quadrilateral with its eight
-// nodes) into `nodes`; returns their count.
-int deck_nodes(const StoredElement& element, std::array<int, kMaxElementNodes>& nodes);
+// The element's nodes as the deck gives them (a collapsed quadrilateral with its eight nodes),
+// numbered as the element holds them, into `nodes`; returns their count.
+int deck_nodes(const LegacyElement& element, const ElementInfo& info,
+               std::array<int, kMaxElementNodes>& nodes);
+
+// Turns the node numbers of every element of the mesh into the mesh's node indexes (and the
+// midside node that a collapsed quadrilateral left out into its index, -1 when it has none),
+// once. Throws TranslationError, at the first element in order, for a node that no *NODE line
+// defines.
+void resolve_nodes(Mesh& mesh);
 
 }  // namespace abazenta

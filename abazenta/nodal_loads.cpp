@@ -116,7 +116,7 @@ class LoadAssembly {
             }
             for (std::size_t p = 0; p < sources_.placed.size(); ++p) {
                 const int instance = deck_.has_parts() ? static_cast<int>(p) : kOwnMesh;
-                const std::size_t count = sources_.placed[p].mesh->elements.size();
+                const std::size_t count = sources_.placed[p].mesh->element_info.size();
                 for (std::size_t e = 0; e < count; ++e)
                     gather_target(source, load, {instance, static_cast<int>(e), 0});
             }
@@ -165,18 +165,17 @@ class LoadAssembly {
             placed->first_element + static_cast<std::size_t>(target.element);
         if (!is_writable_element(model_.elements[element].node_count)) return -1;
         if (target.face == 0) return static_cast<int>(element);
-        const StoredElement& deck_element = stored(target);
-        // The midside node that a collapsed quadrilateral leaves out is looked up only here.
-        if (deck_element.collapse_rule >= 0 &&
-            placed->mesh->node_map.find(deck_element.dropped_midside) < 0)
-            return -1;
-        std::array<int, kMaxElementNodes> numbers{};
-        const int count = deck_nodes(deck_element, numbers);
+        const ElementInfo& info = info_of(target);
+        // The faces of a collapsed quadrilateral need the midside node it left out.
+        if (info.collapse_rule >= 0 && info.dropped_midside < 0) return -1;
+        const int count =
+            info.collapse_rule >= 0 ? kMaxElementNodes : model_.elements[element].node_count;
         return face_nodes(count, target.face).count > 0 ? static_cast<int>(element) : -1;
     }
 
-    const StoredElement& stored(const ElementTarget& target) const {
-        return placed_of(target.instance)->mesh->elements[static_cast<std::size_t>(target.element)];
+    const ElementInfo& info_of(const ElementTarget& target) const {
+        return placed_of(target.instance)
+            ->mesh->element_info[static_cast<std::size_t>(target.element)];
     }
 
     // ---- forces
@@ -235,17 +234,11 @@ class LoadAssembly {
     int deck_output_nodes(const Application& application,
                           std::array<int, kMaxElementNodes>& nodes) const {
         const LegacyElement& element = model_.elements[static_cast<std::size_t>(application.index)];
-        const StoredElement& deck_element = stored(application.target);
-        if (deck_element.collapse_rule < 0) {
-            nodes = element.nodes;
-            return element.node_count;
-        }
-        const PlacedMesh& placed = *placed_of(application.target.instance);
-        std::array<int, kMaxElementNodes> numbers{};
-        const int count = deck_nodes(deck_element, numbers);
-        for (std::size_t k = 0; k < static_cast<std::size_t>(count); ++k)
-            nodes[k] = static_cast<int>(placed.first_node) + placed.mesh->node_map.find(numbers[k]);
-        return count;
+        ElementInfo info = info_of(application.target);
+        // The left-out midside node as an output node, as the element's nodes are.
+        info.dropped_midside +=
+            static_cast<int>(placed_of(application.target.instance)->first_node);
+        return deck_nodes(element, info, nodes);
     }
 
     ElementPoints points_of(const std::array<int, kMaxElementNodes>& nodes, int count) const {

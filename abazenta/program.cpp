@@ -6,7 +6,7 @@
 #include <unistd.h>
 
 #include <fstream>
-#include <sstream>
+#include <streambuf>
 
 #include "command_line.h"
 #include "error.h"
@@ -40,12 +40,24 @@ InputText read_input(const Options& options, std::istream& standard_input, int i
     return text;
 }
 
+// Output that goes nowhere.
+class Discard : public std::streambuf {
+  protected:
+    int_type overflow(int_type c) override { return traits_type::not_eof(c); }
+    std::streamsize xsputn(const char*, std::streamsize count) override { return count; }
+};
+
 // The "-out" file through the suite's replacing file: complete, or any earlier file untouched.
-void write_out_file(const std::string& path, const std::string& bytes) {
+// The translation writes straight into it; when it cannot be opened the translation still
+// runs (into nothing), so that its warnings come out the same way before the failure is said.
+void translate_into_file(const std::string& path, const DeckSource& source,
+                         const TranslationOptions& options, std::ostream& diagnostics) {
     zenta::ReplacingFile file;
-    if (!file.Open(path)) throw TranslationError(messages::not_written(path), 1);
-    file.Stream().write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    if (!file.Commit()) throw TranslationError(messages::not_written(path), 1);
+    const bool opened = file.Open(path);
+    Discard nothing;
+    std::ostream nowhere(&nothing);
+    translate(source, options, opened ? file.Stream() : nowhere, diagnostics);
+    if (!opened || !file.Commit()) throw TranslationError(messages::not_written(path), 1);
 }
 
 // "--help" and "--version" answer on standard output and translate nothing.
@@ -81,11 +93,7 @@ void run_program(const std::vector<std::string>& args, std::istream& standard_in
             throw TranslationError(messages::not_written("standard output"), 1);
         return;
     }
-    // The file is composed first, so that the writer's warnings come out the same way whether
-    // or not the file can then be written.
-    std::ostringstream legacy;
-    translate(source, translation, legacy, diagnostics);
-    write_out_file(options.out_file_name, legacy.str());
+    translate_into_file(options.out_file_name, source, translation, diagnostics);
 }
 
 }  // namespace abazenta

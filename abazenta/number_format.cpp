@@ -69,7 +69,8 @@ char* write_exponent_part(char* out, int exponent) {
     return out + 2;
 }
 
-// d.ddd...e+XX with every digit of `digits` (no point for a single digit).
+// d.ddd...e+XX with every digit of `digits` (no point for a single digit). The digits are
+// written one place on, then the first moves in front of the point.
 char* write_exponent_form(char* out, const DecimalDigits& digits) {
     char* first = out;
     out = write_digits(out + 1, digits.significand, digits.count);
@@ -133,8 +134,10 @@ char* format_integer(char* out, int value, int width) {
     if (length < width) {
         const int padding = width - length;
         // A store of fixed size is cheaper than one of the padding's.
-        std::memset(out, ' ',
-                    padding <= kMostWidth ? kMostWidth : static_cast<std::size_t>(padding));
+        if (padding <= kMostWidth)
+            std::memset(out, ' ', kMostWidth);
+        else
+            std::memset(out, ' ', static_cast<std::size_t>(padding));
         out += padding;
     }
     if (negative) *out++ = '-';

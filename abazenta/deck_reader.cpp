@@ -318,6 +318,31 @@ bool DataLines::next(std::string_view& line) {
     return false;
 }
 
+bool DataLines::next(std::string_view& line, Fields& fields) {
+    if (block_.continued_lines) {
+        if (!next(line)) return false;
+        fields.split(line);
+        return true;
+    }
+    while (stretch_ < block_.stretches.size()) {
+        const std::string_view text = block_.stretches[stretch_];
+        if (pos_ >= text.size()) {
+            ++stretch_;
+            pos_ = 0;
+            continue;
+        }
+        const std::string_view rest = text.substr(pos_);
+        if (is_comment(rest)) {
+            pos_ += line_at(text, pos_).size();
+            continue;
+        }
+        line = fields.split_first_line(rest);
+        pos_ += line.size();
+        return true;
+    }
+    return false;
+}
+
 Deck read_deck(const DeckSource& source, bool all_steps) {
     return DeckReader(source, all_steps).read();
 }

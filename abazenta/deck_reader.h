@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "error.h"
+#include "fields.h"
 
 namespace abazenta {
 
@@ -47,6 +48,9 @@ class DataLines {
     explicit DataLines(const Block& block) : block_(block) {}
     // The next data line, valid until the next call; false after the last.
     bool next(std::string_view& line);
+    // The same, split into `fields` (as Fields::split splits it); a line that does not go on is
+    // found and split in one pass.
+    bool next(std::string_view& line, Fields& fields);
 
   private:
     const Block& block_;

@@ -124,20 +124,45 @@ std::string upper_case(std::string_view text) {
 
 void Fields::split(std::string_view line) {
     fields_.clear();
-    const char* const begin = line.data();
-    const char* const end = begin + line.size();
+    const char* const end = line.data() + line.size();
     // One pass finds the commas; a line without any is split at blanks instead.
-    const char* start = begin;
-    for (const char* p = begin; p != end; ++p) {
+    const char* start = line.data();
+    for (const char* p = start; p != end; ++p) {
         if (*p != ',') continue;
         fields_.push_back(trim(std::string_view(start, static_cast<std::size_t>(p - start))));
         start = p + 1;
     }
-    if (!fields_.empty()) {
+    if (fields_.empty()) return split_at_blanks(line);
+    fields_.push_back(trim(std::string_view(start, static_cast<std::size_t>(end - start))));
+}
+
+std::string_view Fields::split_first_line(std::string_view text) {
+    fields_.clear();
+    const char* const begin = text.data();
+    const char* const text_end = begin + text.size();
+    const char* start = begin;
+    const char* end = begin;
+    for (; end != text_end; ++end) {
+        if (*end == '\n') {
+            ++end;
+            break;
+        }
+        if (*end != ',') continue;
         fields_.push_back(trim(std::string_view(start, static_cast<std::size_t>(end - start))));
-        return;
+        start = end + 1;
     }
-    for (const char* p = begin;;) {
+    const std::string_view line(begin, static_cast<std::size_t>(end - begin));
+    if (fields_.empty()) {
+        split_at_blanks(line);
+        return line;
+    }
+    fields_.push_back(trim(std::string_view(start, static_cast<std::size_t>(end - start))));
+    return line;
+}
+
+void Fields::split_at_blanks(std::string_view line) {
+    const char* const end = line.data() + line.size();
+    for (const char* p = line.data();;) {
         while (p != end && is_field_separator(*p)) ++p;
         if (p == end) return;
         const char* const field = p;

@@ -37,6 +37,9 @@ class Fields {
 
     // Replaces the fields with those of `line`; the views point into it.
     void split(std::string_view line);
+    // The same for the first line of `text` (up to and with its line end, or all of it), found
+    // in the same pass; returns that line.
+    std::string_view split_first_line(std::string_view text);
     std::size_t size() const { return fields_.size(); }
     // The field at `index`, or an empty view past the last field.
     std::string_view operator[](std::size_t index) const {
@@ -44,6 +47,8 @@ class Fields {
     }
 
   private:
+    void split_at_blanks(std::string_view line);
+
     std::vector<std::string_view> fields_;
 };
 

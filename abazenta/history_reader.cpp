@@ -104,9 +104,7 @@ double HistoryReader::amplitude_scale(const AmplitudeUse& use, int step) {
 }
 
 bool HistoryReader::next_fields(DataLines& lines) {
-    if (!lines.next(line_)) return false;
-    fields_.split(line_);
-    return true;
+    return lines.next(line_, fields_);
 }
 
 // With -full, OP=NEW removes what earlier steps defined with the keyword, and AMPLITUDE=

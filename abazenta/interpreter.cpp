@@ -108,11 +108,7 @@ class Interpreter {
     }
 
     // Splits the next data line into `fields_` (and keeps it in `line_`); false after the last.
-    bool next_fields(DataLines& lines) {
-        if (!lines.next(line_)) return false;
-        fields_.split(line_);
-        return true;
-    }
+    bool next_fields(DataLines& lines) { return lines.next(line_, fields_); }
 
     // Splits the first data line of `block` into `fields_`; false when it has none.
     bool first_fields(const Block& block) {

@@ -42,6 +42,29 @@ TEST(Fields, SplitAtCommasWhenTheLineHasOneAndAtBlanksOtherwise) {
     EXPECT_EQ(fields[100], "");
 }
 
+// The first line of a text, split as split splits it, in the same pass that finds its end.
+TEST(Fields, SplitFirstLineFindsTheLineAndItsFields) {
+    const struct {
+        const char* text;
+        const char* line;
+    } cases[] = {
+        {"1, 2.5, -3\n4, 5\n", "1, 2.5, -3\n"},
+        {"  1  2.5\t-3\r\n7\n", "  1  2.5\t-3\r\n"},
+        {"1,2,,0.5", "1,2,,0.5"},  // no line end: all of it
+        {"a b, c\n", "a b, c\n"},
+        {"\n1, 2\n", "\n"},
+        {",\n", ",\n"},
+        {"", ""},
+    };
+    for (const auto& c : cases) {
+        Fields first;
+        EXPECT_EQ(first.split_first_line(c.text), c.line) << c.text;
+        const Fields whole(c.line);
+        ASSERT_EQ(first.size(), whole.size()) << c.text;
+        for (std::size_t i = 0; i < whole.size(); ++i) EXPECT_EQ(first[i], whole[i]) << c.text;
+    }
+}
+
 TEST(UpperCase, ChangesLettersOnly) {
     EXPECT_EQ(upper_case("Set-1_a.b"), "SET-1_A.B");
     EXPECT_EQ(upper_case(""), "");

@@ -292,30 +292,34 @@ const std::string* Block::parameter(std::string_view name) const {
     return nullptr;
 }
 
-bool DataLines::next(std::string_view& line) {
+bool DataLines::at_next_line(std::string_view& text) {
     while (stretch_ < block_.stretches.size()) {
-        const std::string_view text = block_.stretches[stretch_];
+        text = block_.stretches[stretch_];
         if (pos_ >= text.size()) {
             ++stretch_;
             pos_ = 0;
-            continue;
-        }
-        line = line_at(text, pos_);
-        if (is_comment(line)) {
-            pos_ += line.size();
-            continue;
-        }
-        if (!block_.continued_lines) {  // one line, which holds no comment line
-            pos_ += line.size();
+        } else if (is_comment(text.substr(pos_))) {
+            pos_ += line_at(text, pos_).size();
+        } else {
             return true;
         }
-        const std::size_t physical = line.size();
-        line = with_continuation(text, line);
-        pos_ += line.size();
-        if (line.size() != physical) line = without_comments(line, joined_);
-        return true;
     }
     return false;
+}
+
+bool DataLines::next(std::string_view& line) {
+    std::string_view text;
+    if (!at_next_line(text)) return false;
+    line = line_at(text, pos_);
+    if (!block_.continued_lines) {  // one line, which holds no comment line
+        pos_ += line.size();
+        return true;
+    }
+    const std::size_t physical = line.size();
+    line = with_continuation(text, line);
+    pos_ += line.size();
+    if (line.size() != physical) line = without_comments(line, joined_);
+    return true;
 }
 
 bool DataLines::next(std::string_view& line, Fields& fields) {
@@ -324,23 +328,11 @@ bool DataLines::next(std::string_view& line, Fields& fields) {
         fields.split(line);
         return true;
     }
-    while (stretch_ < block_.stretches.size()) {
-        const std::string_view text = block_.stretches[stretch_];
-        if (pos_ >= text.size()) {
-            ++stretch_;
-            pos_ = 0;
-            continue;
-        }
-        const std::string_view rest = text.substr(pos_);
-        if (is_comment(rest)) {
-            pos_ += line_at(text, pos_).size();
-            continue;
-        }
-        line = fields.split_first_line(rest);
-        pos_ += line.size();
-        return true;
-    }
-    return false;
+    std::string_view text;
+    if (!at_next_line(text)) return false;
+    line = fields.split_first_line(text.substr(pos_));
+    pos_ += line.size();
+    return true;
 }
 
 Deck read_deck(const DeckSource& source, bool all_steps) {

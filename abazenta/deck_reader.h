@@ -53,6 +53,10 @@ class DataLines {
     bool next(std::string_view& line, Fields& fields);
 
   private:
+    // Moves on to the next line that is not a comment line, in `text`, its stretch; false after
+    // the last.
+    bool at_next_line(std::string_view& text);
+
     const Block& block_;
     std::size_t stretch_ = 0;
     std::size_t pos_ = 0;  // in the stretch

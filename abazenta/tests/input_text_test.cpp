@@ -30,35 +30,30 @@ class OpenFile {
     int descriptor_;
 };
 
-TEST(InputText, MapsARegularFileFromWhereItIsRead) {
+// What InputText::map takes from a file holding `contents` from `position` on ("-": no map).
+std::string mapped(const std::string& contents, off_t position = 0) {
     ScratchDir dir;
-    writeFile(dir.file("deck.inp"), "*NODE\n1, 0., 0.\n");
+    writeFile(dir.file("deck.inp"), contents);
     OpenFile file(dir.file("deck.inp"));
+    if (lseek(file.descriptor(), position, SEEK_SET) != position) return "lseek failed";
     InputText text;
-    ASSERT_TRUE(text.map(file.descriptor()));
-    EXPECT_EQ(text.view(), "*NODE\n1, 0., 0.\n");
-
-    // A descriptor already read from (standard input after a shell read a line) maps the rest.
-    ASSERT_EQ(lseek(file.descriptor(), 6, SEEK_SET), 6);
-    InputText rest;
-    ASSERT_TRUE(rest.map(file.descriptor()));
-    EXPECT_EQ(rest.view(), "1, 0., 0.\n");
-
-    InputText moved = std::move(text);
-    EXPECT_EQ(moved.view(), "*NODE\n1, 0., 0.\n");
-    EXPECT_EQ(text.view(), "");
-    moved.release();
-    EXPECT_EQ(moved.view(), "");
+    return text.map(file.descriptor()) ? std::string(text.view()) : "-";
 }
 
-// An empty file (as files of /proc tell themselves), a pipe and a folder are read instead.
-TEST(InputText, MapsNothingButNonEmptyRegularFiles) {
+// A regular file from where it is read (standard input after a shell read a line maps the
+// rest); an empty file, as files of /proc tell themselves, is read instead.
+TEST(InputText, MapsARegularFileFromWhereItIsRead) {
+    EXPECT_EQ(mapped("*NODE\n1, 0., 0.\n"), "*NODE\n1, 0., 0.\n");
+    EXPECT_EQ(mapped("*NODE\n1, 0., 0.\n", 6), "1, 0., 0.\n");
+    EXPECT_EQ(mapped("*NODE\n", 9), "");
+    EXPECT_EQ(mapped(""), "-");
+}
+
+// A pipe and a folder are read, not mapped; a mapped text moves and goes.
+TEST(InputText, MapsNothingButRegularFilesAndMovesWhatItMapped) {
     ScratchDir dir;
-    writeFile(dir.file("empty.inp"), "");
-    OpenFile empty(dir.file("empty.inp"));
-    InputText text;
-    EXPECT_FALSE(text.map(empty.descriptor()));
     OpenFile folder(dir.path());
+    InputText text;
     EXPECT_FALSE(text.map(folder.descriptor()));
     int pipe_ends[2];
     ASSERT_EQ(pipe(pipe_ends), 0);
@@ -67,6 +62,15 @@ TEST(InputText, MapsNothingButNonEmptyRegularFiles) {
     close(pipe_ends[1]);
     EXPECT_FALSE(text.map(-1));
     EXPECT_EQ(text.view(), "");
+
+    writeFile(dir.file("deck.inp"), "*NODE\n");
+    OpenFile file(dir.file("deck.inp"));
+    ASSERT_TRUE(text.map(file.descriptor()));
+    InputText moved = std::move(text);
+    EXPECT_EQ(moved.view(), "*NODE\n");
+    EXPECT_EQ(text.view(), "");
+    moved.release();
+    EXPECT_EQ(moved.view(), "");
 }
 
 TEST(InputText, ReadsAStreamWhole) {

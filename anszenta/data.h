@@ -12,8 +12,10 @@
 #include "bc.h"
 #include "elem.h"
 #include "elemset.h"
+#include "inertia_loads.h"
 #include "material.h"
 #include "node.h"
+#include "surface_loads.h"
 #include "type_index.h"
 
 // The two programs on this model read the archive summary with slightly different rules.
@@ -28,6 +30,16 @@ extern const SummaryRules kAnsmrpRules;
 
 // The stop of an archive in which no node or no element was found.
 extern const char* const kNoMeshMessage;
+
+// Loads of the archive that are not translated, as the summary counts them; with -full the
+// load assembly replaces the counts of what it translates.
+struct UntranslatedLoads {
+    int elementSurfaceLoads = 0;  // "SFE," lines and "SFEBLOCK" rows
+    int otherSurfaceLoads = 0;    // "SF,", "SFL," and "SFA," lines
+    int bodyLoads = 0;            // "BF,", "BFE,", "BFL," and "BFA," lines
+    int accelerations = 0;        // "ACEL," lines with a nonzero value
+    int rotations = 0;  // "OMEGA,", "CGOMGA,", "DOMEGA," and "CGLOC," lines with a nonzero value
+};
 
 class Data {
   public:
@@ -51,6 +63,13 @@ class Data {
 
     int problem_type = 1;  // 0 axisymmetric, 1 plane stress, 2 plane strain
 
+    // -full: thicknesses, pressures, gravity and spin are translated, and reals are written
+    // in the shortest form that reads back as the same double.
+    bool full = false;
+    UntranslatedLoads untranslatedLoads;  // set by the summary
+    SurfaceLoads surfaceLoads;            // -full: set by the surface load reader
+    InertiaLoads inertiaLoads;            // -full: set by the inertia load reader
+
     LineForms lineForms;  // node and element line forms that the readers read (set by the summary)
     // Materials that an "MPDATA" line gives NUXY (set by the summary): for the others PRXY
     // is Poisson's ratio.
@@ -69,6 +88,9 @@ class Data {
     void readElems(std::istream& cdbFile);
     void readMats(std::istream& cdbFile);
     void readBCs(std::istream& cdbFile);
+    // -full only.
+    void readSurfaceLoads(std::istream& cdbFile);
+    void readInertiaLoads(std::istream& cdbFile);
 
     // Conversion to the plane model, in this order.
     void ConvertElements();
@@ -92,6 +114,8 @@ class Data {
     int nodeIndex(int id);
 
   private:
+    // Prints the counts of the loads that are not translated (those that are not 0).
+    void reportUntranslatedLoads();
     // An element of a type that is not accepted: the warning, then a stop unless it has a node
     // count of the plane elements that the converter writes.
     void warnUnacceptedType(const Elem& elem, bool planeNodeCount);

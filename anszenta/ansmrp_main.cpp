@@ -26,15 +26,16 @@ int run(const std::vector<std::string>& args) {
     std::ifstream cdbFile, strFile;
     openInput(cdbFile, names.next("Enter Ansys .cdb file name (include .cdb extension)"),
               "Unable to open cdb file.\n");
-    openInput(strFile, names.next("Enter Ansys .str file name (include .str extension)"),
-              "Unable to open str file.\n");
+    const std::string listingName =
+        names.next("Enter Ansys .str file name (include .str extension)");
+    openInput(strFile, listingName, "Unable to open str file.\n");
     zenta::ReplacingFile mrpFile;
     if (!mrpFile.Open(names.next("Enter file name for MRP (include *.mrp extension)"),
                       kMrpFileMode))
         throw FatalError("Unable to open MRP file.\n");
 
     Data dat(std::cout, kAnsmrpRules);
-    translateForMapping(cdbFile, strFile, mrpFile.Stream(), dat);
+    translateForMapping(cdbFile, strFile, listingName, mrpFile.Stream(), dat);
     if (!mrpFile.Commit()) throw FatalError("Unable to write MRP file.\n");
     return 0;
 }

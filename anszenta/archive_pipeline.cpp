@@ -24,8 +24,8 @@ void translateArchive(std::istream& archive, std::ostream& legacy, Data& dat) {
     dat.writeData(legacy);
 }
 
-void translateForMapping(std::istream& archive, std::istream& listing, std::ostream& mrp,
-                         Data& dat) {
+void translateForMapping(std::istream& archive, std::istream& listing,
+                         const std::string& listingName, std::ostream& mrp, Data& dat) {
     using Reader = void (Data::*)(std::istream&);
     // Only the mesh is read: no materials and no boundary conditions.
     static const Reader kReaders[] = {&Data::readSummary, &Data::readElSets, &Data::readNodes,
@@ -37,5 +37,6 @@ void translateForMapping(std::istream& archive, std::istream& listing, std::ostr
     dat.requireMesh();
     dat.ConvertMRP();
     dat.readStress(listing);
+    dat.requireStresses(listingName);
     dat.writeMRP(mrp);
 }

@@ -3,6 +3,7 @@
 
 #include <istream>
 #include <ostream>
+#include <string>
 
 #include "data.h"
 
@@ -11,11 +12,11 @@
 // nothing is written to `legacy` before every check has passed.
 void translateArchive(std::istream& archive, std::ostream& legacy, Data& dat);
 
-// Reads the mesh of the archive and the stresses of the listing into `dat` (constructed with
-// the stress program's summary rules), converts the mesh for mapping and writes the MRP file
-// to `mrp`. Throws FatalError when the run must stop.
-void translateForMapping(std::istream& archive, std::istream& listing, std::ostream& mrp,
-                         Data& dat);
+// Reads the mesh of the archive and the stresses of the listing (named `listingName` in the
+// messages) into `dat` (constructed with the stress program's summary rules), converts the mesh
+// for mapping and writes the MRP file to `mrp`. Throws FatalError when the run must stop.
+void translateForMapping(std::istream& archive, std::istream& listing,
+                         const std::string& listingName, std::ostream& mrp, Data& dat);
 
 // Positions a stream at its start again, for the next reader.
 void rewind(std::istream& in);

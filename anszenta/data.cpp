@@ -13,8 +13,9 @@ namespace {
 
 // ANSYS element types that translate to plane elements of the legacy file.
 const int kPlaneTypes[] = {2, 35, 42, 53, 74, 76, 78, 82, 83, 84, 88, 93, 182, 183};
-// ANSYS element types that the MRP file takes: four-node plane elements.
-const int kMrpTypes[] = {42};
+// ANSYS element types that the MRP file takes: the four-node plane elements, and the eight-node
+// ones by their corners.
+const int kMrpTypes[] = {42, 182, 82, 183};
 
 // Numbers of an "ETBLOCK" row: type reference, ANSYS type, key options 1, 2, 3, ...
 constexpr int kEtblockFields = 5;

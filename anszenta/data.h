@@ -4,6 +4,7 @@
 #pragma once
 
 #include <iostream>
+#include <string>
 #include <unordered_map>
 #include <unordered_set>
 #include <vector>
@@ -108,6 +109,9 @@ class Data {
     void ConvertMRP();
     int Valid2dMRPType(int etype);
     void readStress(std::istream& strFile);
+    // Stops the run when the listing gave no stress row (named by `listingName`); warns of
+    // rows whose node is not in the archive.
+    void requireStresses(const std::string& listingName);
     void writeMRP(std::ostream& outFile);
 
     // Table index of the first node with ANSYS number `id`, or -1.
@@ -130,4 +134,5 @@ class Data {
     size_t indexedNodes_ = 0;                     // nodes covered by the index
     AcceptedTypeIndex planeTypes_;                // types that translate to plane elements
     AcceptedTypeIndex mrpTypes_;                  // types the MRP file takes
+    bool principalListing_ = false;  // the stress listing has a heading of principal stresses
 };

@@ -12,6 +12,7 @@
 namespace {
 
 constexpr int kSlots = Elem::kKeptNodes;
+constexpr int kShellType93 = 93;
 
 // Output slot orders, as archive positions 1..8 (0: no node). The archive gives corners at
 // positions 1-4 and the midside nodes 1-2, 2-3, 3-4, 4-1 at positions 5-8; the legacy file
@@ -63,7 +64,9 @@ void Data::ConvertElements() {
                 throw FatalError(
                     formatText("Element %d uses undefined node %d\n", elem.id, entries[p]));
         }
-        if (!accepted) requireFlat(elem, found, kSlots);
+        // ANSYS numbers an eight-node shell 93 today: accepted, but only when it is flat.
+        if (!accepted || planeTypes_.ansysType(elsets, elem.type) == kShellType93)
+            requireFlat(elem, found, kSlots);
         float area = 0.0f;
         if (found[0] >= 0 && found[1] >= 0 && found[2] >= 0)
             area = twiceSignedArea(nodes[found[0]], nodes[found[1]], nodes[found[2]]);

@@ -21,8 +21,8 @@ constexpr const char* kUsage =
 
 constexpr mode_t kMrpFileMode = 0664;
 
-int run(const std::vector<std::string>& args) {
-    FileNameSource names(args);
+int run(const ArchiveArguments& args) {
+    FileNameSource names(args.files);
     std::ifstream cdbFile, strFile;
     openInput(cdbFile, names.next("Enter Ansys .cdb file name (include .cdb extension)"),
               "Unable to open cdb file.\n");
@@ -43,5 +43,6 @@ int run(const std::vector<std::string>& args) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    return runArchiveProgram(std::vector<std::string>(argv + 1, argv + argc), 3, kUsage, run);
+    return runArchiveProgram(std::vector<std::string>(argv + 1, argv + argc), 3, false, kUsage,
+                             run);
 }

@@ -8,8 +8,9 @@
 #include "data.h"
 
 // Reads the archive into `dat` (from its start, once per reader), converts it to the plane
-// model and writes the legacy file to `legacy`. Throws FatalError when the run must stop;
-// nothing is written to `legacy` before every check has passed.
+// model and writes the legacy file to `legacy`; with `dat.full` it also reads and converts
+// thicknesses and distributed loads. Throws FatalError when the run must stop; nothing is
+// written to `legacy` before every check has passed.
 void translateArchive(std::istream& archive, std::ostream& legacy, Data& dat);
 
 // Reads the mesh of the archive and the stresses of the listing (named `listingName` in the

@@ -24,6 +24,8 @@ constexpr int kEtblockKeyOption3 = 4;
 }  // namespace
 
 const char* const kNoMeshMessage = "No nodes or elements found in the archive\n";
+const char* const kThicknessNotTranslated =
+    "Plane stress element with defined thickness\nPLEASE RESET THICKNESS IN ZENTA2D\n";
 
 Data::Data(std::ostream& console, const SummaryRules& rules)
     : console_(console),
@@ -38,9 +40,11 @@ void Data::readElSets(std::istream& cdbFile) {
     std::unordered_map<int, std::vector<size_t>> setsById;
     auto setKeyOption3 = [this](ElemSet& set, int value) {
         set.opt_2d = value;
-        if (value == 3)
-            console_ << "Plane stress element with defined thickness\n"
-                     << "PLEASE RESET THICKNESS IN ZENTA2D\n";
+        if (value != 3) return;
+        if (full)
+            thicknessSets_.push_back(set.id);
+        else
+            console_ << kThicknessNotTranslated;
     };
     auto addSet = [&](int id, int type, int keyOption3) {
         ElemSet set;

@@ -15,6 +15,7 @@
 #include "elemset.h"
 #include "inertia_loads.h"
 #include "material.h"
+#include "nodal_load.h"
 #include "node.h"
 #include "surface_loads.h"
 #include "type_index.h"
@@ -31,6 +32,8 @@ extern const SummaryRules kAnsmrpRules;
 
 // The stop of an archive in which no node or no element was found.
 extern const char* const kNoMeshMessage;
+// The two lines for a set of plane stress elements with thickness whose thickness is not read.
+extern const char* const kThicknessNotTranslated;
 
 // Loads of the archive that are not translated, as the summary counts them; with -full the
 // load assembly replaces the counts of what it translates.
@@ -68,8 +71,14 @@ class Data {
     // in the shortest form that reads back as the same double.
     bool full = false;
     UntranslatedLoads untranslatedLoads;  // set by the summary
-    SurfaceLoads surfaceLoads;            // -full: set by the surface load reader
-    InertiaLoads inertiaLoads;            // -full: set by the inertia load reader
+    // -full only: what the readers of real constants and loads find, and the thickness of
+    // every element.
+    std::unordered_map<int, double> realConstants;  // first value of each real constant set
+    SurfaceLoads surfaceLoads;
+    InertiaLoads inertiaLoads;
+    std::vector<double> elemThickness;         // by element, in table order
+    std::vector<bool> thicknessFromConstants;  // by element: the thickness is a real constant
+    std::vector<NodalLoad> nodalLoads;         // by node, in table order
 
     LineForms lineForms;  // node and element line forms that the readers read (set by the summary)
     // Materials that an "MPDATA" line gives NUXY (set by the summary): for the others PRXY
@@ -90,8 +99,20 @@ class Data {
     void readMats(std::istream& cdbFile);
     void readBCs(std::istream& cdbFile);
     // -full only.
+    void readRealConstants(std::istream& cdbFile);
     void readSurfaceLoads(std::istream& cdbFile);
     void readInertiaLoads(std::istream& cdbFile);
+
+    // -full only: every element's thickness (after the element and real constant readers),
+    // with the messages of the sets of plane stress elements with thickness.
+    void AssignThickness();
+    // -full only, after the element conversion: each material line gets the thickness of its
+    // elements; a further thickness of one material gets a copy of its line, numbered after the
+    // largest material number of the archive.
+    void SplitMaterials();
+    // -full only, after the problem type: the forces of F lines, pressures, gravity and spin
+    // summed per node into `nodalLoads`, then the loads that are not translated reported.
+    void AssembleLoads();
 
     // Conversion to the plane model, in this order.
     void ConvertElements();
@@ -118,6 +139,8 @@ class Data {
     int nodeIndex(int id);
 
   private:
+    // -full: the load section from `nodalLoads`.
+    void writeNodalLoads(std::ostream& outFile);
     // Prints the counts of the loads that are not translated (those that are not 0).
     void reportUntranslatedLoads();
     // An element of a type that is not accepted: the warning, then a stop unless it has a node
@@ -135,4 +158,7 @@ class Data {
     AcceptedTypeIndex planeTypes_;                // types that translate to plane elements
     AcceptedTypeIndex mrpTypes_;                  // types the MRP file takes
     bool principalListing_ = false;  // the stress listing has a heading of principal stresses
+    // -full: sets whose key option 3 was set to 3, in the order of the lines that set it; their
+    // messages wait for the thickness of their elements.
+    std::vector<int> thicknessSets_;
 };

@@ -23,8 +23,16 @@ class FileNameSource {
 // (a folder cannot).
 void openInput(std::ifstream& file, const std::string& name, const char* failure);
 
-// Runs a driver: "--help" or "-h" prints `usage` (status 0); any argument count other than 0
-// or `fileCount` prints it on standard error (status 1); otherwise `run` gets the arguments,
-// and a stop it raises is printed on standard output and gives the exit status.
-int runArchiveProgram(const std::vector<std::string>& args, size_t fileCount, const char* usage,
-                      int (*run)(const std::vector<std::string>&));
+// The command line of an archive program once it is understood.
+struct ArchiveArguments {
+    bool full = false;               // "-full" came first
+    std::vector<std::string> files;  // the file names, none or all of them
+};
+
+// Runs a driver: "--help" or "-h" prints `usage` (status 0). With `takesFull`, a first word
+// "-full" sets `full`, and any other word that begins with "-" prints `usage` on standard
+// error (status 1); so does any count of file names other than 0 or `fileCount`. Otherwise
+// `run` gets the arguments, and a stop it raises is printed on standard output and gives the
+// exit status.
+int runArchiveProgram(const std::vector<std::string>& args, size_t fileCount, bool takesFull,
+                      const char* usage, int (*run)(const ArchiveArguments&));

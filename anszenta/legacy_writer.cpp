@@ -7,12 +7,12 @@
 #include <vector>
 
 #include "data.h"
+#include "real_text.h"
 #include "text_format.h"
 
 namespace {
 
 constexpr const char* kTitle = "Palva file created from ANSYS input\n";
-constexpr double kThickness = 1.0;  // archives carry no thickness; the user resets it
 constexpr const char* kZeroProperties =
     " 0.00E+000 0.00E+000 0.00E+000 0.00E+000 0.00E+000"
     " 0.00E+000 0.00E+000 0.00E+000 0.00E+000";
@@ -22,10 +22,22 @@ void writeCounts(std::ostream& out, const Data& dat) {
                       dat.problem_type);
 }
 
-void writeMaterial(std::ostream& out, const Material& m) {
-    out << formatText("%5d %9.2e %9.2e %9.2e %9.2e %9.2e", m.type, m.ex, m.nu, kThickness, m.tough,
-                      m.dens)
-        << kZeroProperties << '\n';
+// With -full (`exact`) every real of coordinates, properties and conditions is written in the
+// shortest form that reads back as the same double, right-aligned in the field of its
+// historic format and wider when it needs to be.
+std::string exact(double value) {
+    return zenta::ShortestReal(value);
+}
+
+void writeMaterial(std::ostream& out, const Material& m, bool exactReals) {
+    if (exactReals)
+        out << formatText("%5d %9s %9s %9s %9s %9s", m.type, exact(m.ex).c_str(),
+                          exact(m.nu).c_str(), exact(m.thick).c_str(), exact(m.tough).c_str(),
+                          exact(m.dens).c_str());
+    else
+        out << formatText("%5d %9.2e %9.2e %9.2e %9.2e %9.2e", m.type, m.ex, m.nu, m.thick, m.tough,
+                          m.dens);
+    out << kZeroProperties << '\n';
 }
 
 void writeElement(std::ostream& out, const Elem& e, bool narrow) {
@@ -37,8 +49,18 @@ void writeElement(std::ostream& out, const Elem& e, bool narrow) {
                                 n[1], n[2], n[3], n[4], n[5], n[6], n[7]));
 }
 
-void writeNode(std::ostream& out, const Node& n) {
-    out << formatText("%5d %20.6e %20.6e\n", n.nid, n.x, n.y);
+void writeNode(std::ostream& out, const Node& n, bool exactReals) {
+    if (exactReals)
+        out << formatText("%5d %20s %20s\n", n.nid, exact(n.x).c_str(), exact(n.y).c_str());
+    else
+        out << formatText("%5d %20.6e %20.6e\n", n.nid, n.x, n.y);
+}
+
+void writeLoad(std::ostream& out, int nid, double x, double y, bool exactReals) {
+    if (exactReals)
+        out << formatText("%d  1 %21s %20s\n", nid, exact(x).c_str(), exact(y).c_str());
+    else
+        out << formatText("%d  1 %21.6e %20.6e\n", nid, x, y);
 }
 
 // Records of one boundary condition section: the record and the sequence number of its node.
@@ -51,7 +73,8 @@ struct SectionRecord {
 
 void Data::writeData(std::ostream& outFile) {
     // Sort the kept records into their sections, in table order. A record on a node the
-    // archive does not define cannot be written and is left out of its section's count.
+    // archive does not define cannot be written and is left out of its section's count. With
+    // -full the forces have been summed per node into `nodalLoads`.
     std::vector<SectionRecord> fixities, loads;
     for (const BC& bc : bcs) {
         bool isFixity = bc.type == BC::kFixed || bc.type == BC::kDisplacement;
@@ -63,15 +86,18 @@ void Data::writeData(std::ostream& outFile) {
                                    bc.node);
             continue;
         }
-        (isFixity ? fixities : loads).push_back({&bc, nodes[index].nid});
+        if (isFixity)
+            fixities.push_back({&bc, nodes[index].nid});
+        else if (!full)
+            loads.push_back({&bc, nodes[index].nid});
     }
 
     outFile << kTitle;
     writeCounts(outFile, *this);
-    for (const Material& m : mats) writeMaterial(outFile, m);
+    for (const Material& m : mats) writeMaterial(outFile, m, full);
     bool narrow = numNodes() == 1;
     for (const Elem& e : elems) writeElement(outFile, e, narrow);
-    for (const Node& n : nodes) writeNode(outFile, n);
+    for (const Node& n : nodes) writeNode(outFile, n, full);
 
     if (!fixities.empty()) {
         outFile << "AFIXITY\n" << fixities.size() << '\n';
@@ -79,13 +105,27 @@ void Data::writeData(std::ostream& outFile) {
             outFile << formatText("%5d %4d", r.nid, r.bc->axis);
             if (r.bc->type == BC::kFixed)
                 outFile << "  0.0\n";
+            else if (full)
+                outFile << formatText(" %20s\n", exact(r.bc->value).c_str());
             else
                 outFile << formatText(" %20.6e\n", r.bc->value);
         }
     }
-    if (!loads.empty()) {
+    if (full) {
+        writeNodalLoads(outFile);
+    } else if (!loads.empty()) {
         outFile << "ALOADS\n" << loads.size() << '\n';
         for (const SectionRecord& r : loads)
-            outFile << formatText("%d  1 %21.6e %20.6e\n", r.nid, r.bc->values[0], r.bc->values[1]);
+            writeLoad(outFile, r.nid, r.bc->values[0], r.bc->values[1], false);
     }
+}
+
+void Data::writeNodalLoads(std::ostream& outFile) {
+    size_t count = 0;
+    for (const NodalLoad& load : nodalLoads) count += load.written();
+    if (count == 0) return;
+    outFile << "ALOADS\n" << count << '\n';
+    for (size_t k = 0; k < nodalLoads.size(); ++k)
+        if (nodalLoads[k].written())
+            writeLoad(outFile, nodes[k].nid, nodalLoads[k].x, nodalLoads[k].y, true);
 }

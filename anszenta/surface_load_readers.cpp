@@ -1,13 +1,11 @@
 // Reader of the pressures on element faces: "SFE," lines and "SFEBLOCK" blocks.
-#include <cctype>
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
-#include <limits>
 #include <string>
 #include <unordered_map>
 #include <vector>
 
+#include "command_fields.h"
 #include "data.h"
 #include "line_reader.h"
 #include "surface_loads.h"
@@ -15,51 +13,6 @@
 namespace {
 
 constexpr int kValues = 4;
-
-// The comma-separated fields of a command line, without blanks around them and without the
-// line end.
-std::vector<std::string> commaFields(const std::string& line) {
-    std::vector<std::string> fields;
-    const char* text = line.c_str();
-    for (;;) {
-        const char* end = text + std::strcspn(text, ",\r\n");
-        const char* first = text;
-        while (first < end && std::isspace(static_cast<unsigned char>(*first))) ++first;
-        const char* last = end;
-        while (last > first && std::isspace(static_cast<unsigned char>(last[-1]))) --last;
-        fields.emplace_back(first, last);
-        if (*end != ',') return fields;
-        text = end + 1;
-    }
-}
-
-std::string fieldAt(const std::vector<std::string>& fields, size_t index) {
-    return index < fields.size() ? fields[index] : std::string();
-}
-
-// Reads a whole field as a number; false for text (and for a blank field).
-bool numberField(const std::string& field, double& value) {
-    if (field.empty()) return false;
-    char* end = nullptr;
-    value = std::strtod(field.c_str(), &end);
-    return end == field.c_str() + field.size();
-}
-
-bool integerField(const std::string& field, int& value) {
-    double number = 0.0;
-    if (!numberField(field, number)) return false;
-    if (!(number >= std::numeric_limits<int>::min() && number <= std::numeric_limits<int>::max()))
-        return false;
-    value = static_cast<int>(number);
-    return value == number;
-}
-
-bool sameWord(const std::string& word, const char* upperCase) {
-    if (word.size() != std::strlen(upperCase)) return false;
-    for (size_t k = 0; k < word.size(); ++k)
-        if (std::toupper(static_cast<unsigned char>(word[k])) != upperCase[k]) return false;
-    return true;
-}
 
 // Up to four values read one after the other from `text`; returns how many were read.
 int readValues(const char* text, double (&values)[kValues]) {

@@ -112,11 +112,40 @@ TEST(AnszentaCommandLine, ArgumentsReplaceThePrompts) {
 TEST(AnszentaCommandLine, HelpAndMisuse) {
     auto help = runProgram(kExe, {"--help"}, "");
     EXPECT_EQ(help.status, 0);
-    EXPECT_EQ(help.out.rfind("Usage: anszenta [ARCHIVE OUTPUT]\n", 0), 0u) << help.out;
-    auto one = runProgram(kExe, {"a.cdb"}, "");
-    EXPECT_EQ(one.status, 1);
-    EXPECT_EQ(one.out, "");
-    EXPECT_EQ(one.err, help.out);
+    EXPECT_EQ(help.out.rfind("Usage: anszenta [-full] [ARCHIVE OUTPUT]\n", 0), 0u) << help.out;
+    EXPECT_EQ(runProgram(kExe, {"-h"}, "").out, help.out);
+    // "-full" comes first; any other word beginning with "-" is no file name.
+    const std::vector<std::string> misuses[] = {
+        {"a.cdb"},
+        {"-full", "a.cdb"},
+        {"a.cdb", "-full"},
+        {"a.cdb", "-full", "b.inp"},
+        {"-full", "-full", "a.cdb", "b.inp"},
+        {"-x", "b.inp"},
+        {"-full", "a.cdb", "-"},
+        {"-full", "--help"},
+        {"-FULL"},
+    };
+    for (const auto& args : misuses) {
+        ScratchDir dir;
+        auto result = runProgram(kExe, args, "", dir.path());
+        EXPECT_EQ(result.status, 1) << args[0];
+        EXPECT_EQ(result.out, "") << args[0];
+        EXPECT_EQ(result.err, help.out) << args[0];
+        EXPECT_TRUE(dir.entries().empty()) << args[0];
+    }
+}
+
+TEST(AnszentaCommandLine, FullBeforeThePrompts) {
+    ScratchDir dir;
+    auto prompted =
+        runProgram(kExe, {"-full"}, plateArchive() + "\n" + dir.file("prompted.inp") + "\n");
+    EXPECT_EQ(prompted.status, 0);
+    auto given = runProgram(kExe, {"-full", plateArchive(), dir.file("given.inp")}, "");
+    EXPECT_EQ(given.status, 0);
+    EXPECT_EQ(prompted.out, kArchivePrompt + kOutputPrompt + given.out);
+    EXPECT_EQ(readFile(dir.file("prompted.inp")), readFile(dir.file("given.inp")));
+    EXPECT_NE(readFile(dir.file("given.inp")), plateLegacy());  // -full writes exact reals
 }
 
 TEST(AnszentaCommandLine, EveryReleaseFormOfThePlateGivesTheSameFile) {

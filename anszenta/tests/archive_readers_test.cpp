@@ -507,6 +507,26 @@ TEST(ReadElems, Release4UsesAttributeLinesWhateverItsSubNumber) {
     EXPECT_EQ(f.dat.elems[0].id, 5);
 }
 
+TEST(ReadElems, RealConstantSetInEveryForm) {
+    const std::pair<LineForms::Elements, std::string> cases[] = {
+        {LineForms::Elements::Block19,
+         "EBLOCK,19,SOLID\n(19i7)\n" + block19({2, 1, 7, 1, 0, 0, 0, 0, 4, 0, 31, 1, 2, 3, 4})},
+        {LineForms::Elements::Block18,
+         "EBLOCK,18,SOLID\n(18i6)\n" + block19({3, 2, 7, 41, 1, 0, 0, 0, 4, 0, 5, 6, 7, 8})},
+        {LineForms::Elements::AttributeLines,
+         "EN,R5.0,ATTR,     4,     3,     1,     7,    17\n"
+         "EN,R5.0,NODE,     1,     2,     3,     4\n"},
+    };
+    for (const auto& [form, archive] : cases) {
+        ElementReading f(form);
+        f.read(&Data::readElems, archive);
+        ASSERT_EQ(f.dat.numElems(), 1) << archive;
+        EXPECT_EQ(f.dat.elems[0].real, 7) << archive;
+        EXPECT_NE(f.dat.elems[0].type, 7) << archive;
+        EXPECT_NE(f.dat.elems[0].id, 7) << archive;
+    }
+}
+
 TEST(ReadElems, CapacityIsTheElementFigure) {
     ElementReading f(LineForms::Elements::Block19, 1);
     std::string line = block19({1, 1, 1, 1, 0, 0, 0, 0, 4, 0, 1, 1, 2, 3, 4});
@@ -783,4 +803,33 @@ TEST(ReadInertiaLoads, TheLastLineWithAValueApplies) {
     EXPECT_FALSE(none.dat.inertiaLoads.accelerated);
     EXPECT_FALSE(none.dat.inertiaLoads.spinning);
     EXPECT_EQ(none.dat.inertiaLoads.zOnlyAccelerations, 0);
+}
+
+// ---- real constants (-full) ----
+
+TEST(ReadRealConstants, FirstValueOfEverySet) {
+    const std::pair<const char*, std::unordered_map<int, double>> cases[] = {
+        {"R,       1,  5.00000000    ,\nR,2,0.25,3,4\nR,       3,\nR,4,,7\nR,x,1\n",
+         {{1, 5.0}, {2, 0.25}, {3, 0.0}, {4, 0.0}}},
+        // Two sets, the first continued on a second row: the second set follows it.
+        {"RLBLOCK,       2,       3,      10,       7\n(2i8,6g16.9)\n(7g16.9)\n"
+         "       2      10  1.00000000     0.566900000E-07  0.00000000      0.00000000      "
+         "0.00000000      0.00000000    \n"
+         "  7.00000000      8.00000000      9.00000000      10.0000000    \n"
+         "       3       2  2.50000000      1.00000000    \n"
+         "R,       5,  5.00000000    ,\n",
+         {{2, 1.0}, {3, 2.5}, {5, 5.0}}},
+        // A later definition replaces an earlier one; a block ends at a command line.
+        {"R,1,4\nRLBLOCK,       3,       1,       6,       7\r\n(2i8,6g16.9)\r\n(7g16.9)\r\n"
+         "       1       1 -2.00000000    \r\n\r\nET,1,182\n       9       1  3.0\nR,2,3\nR,2\n",
+         {{1, -2.0}}},
+        {"RLBLOCK,       1,       1,       6,       7\n(2i8,6g16.9)\n(7g16.9)\n"
+         "       1       0\n",
+         {}},
+    };
+    for (const auto& [archive, expected] : cases) {
+        ArchiveFixture f;
+        f.read(&Data::readRealConstants, archive);
+        EXPECT_EQ(f.dat.realConstants, expected) << archive;
+    }
 }

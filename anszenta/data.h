@@ -17,6 +17,7 @@
 #include "material.h"
 #include "nodal_load.h"
 #include "node.h"
+#include "plane_shape.h"
 #include "surface_loads.h"
 #include "type_index.h"
 
@@ -78,7 +79,8 @@ class Data {
     InertiaLoads inertiaLoads;
     std::vector<double> elemThickness;         // by element, in table order
     std::vector<bool> thicknessFromConstants;  // by element: the thickness is a real constant
-    std::vector<NodalLoad> nodalLoads;         // by node, in table order
+    std::vector<PositionNodes> elemPositionNodes;  // by element: set by ConvertElements
+    std::vector<NodalLoad> nodalLoads;             // by node, in table order
 
     LineForms lineForms;  // node and element line forms that the readers read (set by the summary)
     // Materials that an "MPDATA" line gives NUXY (set by the summary): for the others PRXY

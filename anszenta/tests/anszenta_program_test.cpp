@@ -196,22 +196,35 @@ TEST(AnszentaCommandLine, StopsWithStatusOneAndNoOutput) {
 
 // Archives in the shapes that ANSYS and other tools write today: each gives its console
 // output, its exit status and (when it translates) its legacy file, byte for byte.
-TEST(AnszentaCommandLine, ArchivesOfTodayGiveTheirExpectedOutputs) {
-    const char* const fixtures[] = {"neutral_crlf", "year_etblock", "workbench_blank", "no_release",
-                                    "solid_3d"};
-    for (const char* name : fixtures) {
-        const std::string stem = kData + "/" + name;
-        const bool translates = fileExists(stem + ".inp");
-        ScratchDir dir;
-        auto result = runProgram(kExe, {stem + ".cdb", dir.file("out.inp")}, "");
-        EXPECT_EQ(result.status, translates ? 0 : 1) << name;
-        EXPECT_EQ(result.out, readFile(stem + ".anszenta.txt")) << name;
-        if (translates) {
-            EXPECT_EQ(readFile(dir.file("out.inp")), readFile(stem + ".inp")) << name;
-        } else {
-            EXPECT_FALSE(fileExists(dir.file("out.inp"))) << name;
-        }
+// Each archive NAME.cdb is translated without -full (console NAME.anszenta.txt, legacy file
+// NAME.inp when it translates) and, where the fixture has them, with -full (NAME.full.txt,
+// NAME.full.inp).
+void expectOutputs(const std::string& name, bool full) {
+    const std::string stem = kData + "/" + name;
+    const std::string expected = stem + (full ? ".full" : "");
+    const bool translates = fileExists(expected + ".inp");
+    ScratchDir dir;
+    std::vector<std::string> args = {stem + ".cdb", dir.file("out.inp")};
+    if (full) args.insert(args.begin(), "-full");
+    auto result = runProgram(kExe, args, "");
+    EXPECT_EQ(result.status, translates ? 0 : 1) << name;
+    EXPECT_EQ(result.out, readFile(expected + (full ? ".txt" : ".anszenta.txt"))) << name;
+    if (translates) {
+        EXPECT_EQ(readFile(dir.file("out.inp")), readFile(expected + ".inp")) << name;
+    } else {
+        EXPECT_FALSE(fileExists(dir.file("out.inp"))) << name;
     }
+}
+
+TEST(AnszentaCommandLine, ArchivesOfTodayGiveTheirExpectedOutputs) {
+    const char* const fixtures[] = {"neutral_crlf", "year_etblock", "workbench_blank",
+                                    "no_release",   "solid_3d",     "thickness_sets"};
+    for (const char* name : fixtures) expectOutputs(name, false);
+}
+
+TEST(AnszentaCommandLine, FullTranslatesThicknessesAndLoads) {
+    const char* const fixtures[] = {"thickness_sets"};
+    for (const char* name : fixtures) expectOutputs(name, true);
 }
 
 }  // namespace

@@ -52,13 +52,15 @@ struct FacePoint {
     Vec2 tangent;                   // unit vector along the face, in its node order
     Vec2 outward_normal;            // unit normal pointing out of the element
     std::array<double, 3> shape{};  // the face's shape functions at the point, by face node
+                                    // (the third is 0 on a 2-node face)
 };
 
 // The traction (force per unit area) at a point of a face.
 using FaceTraction = std::function<Vec2(const FacePoint&)>;
 
 // Forces on the face's nodes, in face node order (entries beyond node_count are zero). A face
-// of no length gives zero forces.
+// of no length gives zero forces, and so does a node_count other than 2 or 3; the traction is
+// called only at points where the face has a length.
 std::array<Vec2, 3> FaceForces(const Face& face, const Thickness& thickness,
                                const FaceTraction& traction);
 
@@ -82,7 +84,8 @@ struct Element {
 using BodyForce = std::function<Vec2(Vec2 position)>;
 
 // Forces on the element's nodes: entries 0 to 3 the corners, 4 to 7 the midsides of sides 1 to
-// 4 (zero where a node is absent). Clockwise and counter-clockwise elements give the same
+// 4 (zero where a node is absent: entries 3 and 7 of a triangle). Clockwise and
+// counter-clockwise elements give the same forces. A corner_count other than 3 or 4 gives zero
 // forces.
 std::array<Vec2, 8> BodyForces(const Element& element, const Thickness& thickness,
                                const BodyForce& force);

@@ -1,7 +1,9 @@
 // Conversions of -full: the thickness of every element and the material lines that carry it,
 // and the loads of the archive summed per node.
 #include <algorithm>
+#include <array>
 #include <climits>
+#include <cmath>
 #include <cstring>
 #include <map>
 #include <string>
@@ -11,6 +13,8 @@
 
 #include "data.h"
 #include "fatal_error.h"
+#include "nodal_forces.h"
+#include "plane_shape.h"
 #include "text_format.h"
 
 namespace {
@@ -108,6 +112,167 @@ void Data::SplitMaterials() {
         console_ << formatText("%d elements have a thickness but no material line\n", withoutLine);
 }
 
+namespace {
+
+constexpr int kAxisymmetric = 1;  // key option 3
+constexpr int kAxisymmetricProblem = 0;
+constexpr double kRoundOff = 1e-12;  // of the largest force: what is below is written as 0
+
+// Sums the pressures, gravity and spin of the archive into the forces of its nodes, with the
+// consistent nodal forces of each element.
+class LoadAssembler {
+  public:
+    LoadAssembler(Data& dat) : dat_(dat), keyOption3_(keyOption3BySet(dat.elsets)) {}
+
+    // Adds the pressures; returns how many name nothing of a translated plane element.
+    int addPressures() {
+        int untranslated = 0;
+        std::unordered_map<int, size_t> elementByNumber;  // the first element of each number
+        for (size_t k = 0; k < dat_.elems.size(); ++k) elementByNumber.emplace(dat_.elems[k].id, k);
+        for (const SurfaceLoad& load : dat_.surfaceLoads.pressures) {
+            auto element = elementByNumber.find(load.element);
+            if (load.kind == SurfaceLoad::kImaginary && isZero(load)) continue;
+            if (load.kind != SurfaceLoad::kReal || element == elementByNumber.end() ||
+                !addPressure(element->second, load))
+                ++untranslated;
+        }
+        return untranslated;
+    }
+
+    // Adds gravity and spin; returns the number of elements that have no density.
+    int addInertiaForces() {
+        const InertiaLoads& inertia = dat_.inertiaLoads;
+        // The spin axis is the model's: y for an axisymmetric model, z for a plane one.
+        bool axisymmetric = dat_.problem_type == kAxisymmetricProblem;
+        int axis = axisymmetric ? 1 : 2;
+        double spin = inertia.spinning ? inertia.spin[axis] : 0.0;
+        bool offAxis = false;
+        for (int k = 0; k < 3; ++k) offAxis = offAxis || (k != axis && inertia.spin[k] != 0.0);
+        dat_.untranslatedLoads.accelerations = inertia.zOnlyAccelerations;
+        dat_.untranslatedLoads.rotations = inertia.frameRotations + (offAxis ? 1 : 0);
+
+        double ax = inertia.accelerated ? inertia.acceleration[0] : 0.0;
+        double ay = inertia.accelerated ? inertia.acceleration[1] : 0.0;
+        if (ax == 0.0 && ay == 0.0 && spin == 0.0) return 0;
+        double spinSquared = spin * spin;
+        std::unordered_map<int, double> densityByMaterial;
+        for (const Material& m : dat_.mats) densityByMaterial.emplace(m.id, m.dens);
+        int withoutDensity = 0;
+        for (size_t k = 0; k < dat_.elems.size(); ++k) {
+            auto density = densityByMaterial.find(dat_.elems[k].mat);
+            if (density == densityByMaterial.end() || density->second == 0.0) {
+                ++withoutDensity;
+                continue;
+            }
+            double rho = density->second;
+            // The frame's acceleration pulls the other way; the spin pushes away from its axis.
+            addBodyForce(k, [=](zenta::Vec2 at) {
+                return zenta::Vec2{rho * (spinSquared * at.x - ax),
+                                   rho * ((axisymmetric ? 0.0 : spinSquared * at.y) - ay)};
+            });
+        }
+        return withoutDensity;
+    }
+
+  private:
+    static bool isZero(const SurfaceLoad& load) {
+        for (double value : load.values)
+            if (value != 0.0) return false;
+        return true;
+    }
+
+    zenta::Vec2 position(int node) const { return {dat_.nodes[node].x, dat_.nodes[node].y}; }
+
+    zenta::Thickness thicknessOf(size_t element) const {
+        auto option = keyOption3_.find(dat_.elems[element].type);
+        if (option != keyOption3_.end() && option->second == kAxisymmetric)
+            return zenta::Thickness::Axisymmetric();
+        return zenta::Thickness::Constant(dat_.elemThickness[element]);
+    }
+
+    void addForce(int node, zenta::Vec2 force) {
+        dat_.nodalLoads[node].x += force.x;
+        dat_.nodalLoads[node].y += force.y;
+    }
+
+    // Twice the signed area of the element's shape; 0 for an element without one.
+    double twiceSignedArea(const PlaneShape& shape) const {
+        zenta::Vec2 corners[4];
+        for (int k = 0; k < shape.cornerCount; ++k) corners[k] = position(shape.corners[k]);
+        return zenta::TwiceSignedArea(corners, shape.cornerCount);
+    }
+
+    // Adds the pressure on one face; false when the element has no such face or no area. A face
+    // of no length takes the pressure and gives no force.
+    bool addPressure(size_t element, const SurfaceLoad& load) {
+        const PositionNodes& nodes = dat_.elemPositionNodes[element];
+        int numNodes = dat_.elems[element].num_nodes;
+        FaceNodes faceNodes;
+        if (!faceOf(nodes, numNodes, load.face, faceNodes)) return false;
+        if (faceNodes.first == faceNodes.second) return true;
+        double area = twiceSignedArea(planeShapeOf(nodes, numNodes));
+        if (area == 0.0) return false;
+
+        zenta::Face face;
+        face.outward_right = area > 0.0;  // counter-clockwise: the inside lies to the left
+        // The values are given in the listed order (J, then I for face 1); the face runs the
+        // other way, and its midside node gets their mean.
+        double atFirst = load.values[1], atSecond = load.values[0];
+        std::array<int, 3> faceNode;
+        std::array<double, 3> pressure;
+        if (faceNodes.midside >= 0) {
+            face.node_count = 3;
+            faceNode = {faceNodes.first, faceNodes.midside, faceNodes.second};
+            pressure = {atFirst, (atFirst + atSecond) / 2, atSecond};
+        } else {
+            face.node_count = 2;
+            faceNode = {faceNodes.first, faceNodes.second, -1};
+            pressure = {atFirst, atSecond, 0.0};
+        }
+        for (int k = 0; k < face.node_count; ++k) face.nodes[k] = position(faceNode[k]);
+        std::array<zenta::Vec2, 3> forces =
+            zenta::PressureForces(face, thicknessOf(element), pressure);
+        for (int k = 0; k < face.node_count; ++k) addForce(faceNode[k], forces[k]);
+        return true;
+    }
+
+    void addBodyForce(size_t element, const zenta::BodyForce& force) {
+        if (element >= dat_.elemPositionNodes.size()) return;
+        PlaneShape shape =
+            planeShapeOf(dat_.elemPositionNodes[element], dat_.elems[element].num_nodes);
+        if (shape.cornerCount == 0) return;
+        zenta::Element geometry;
+        geometry.corner_count = shape.cornerCount;
+        for (int k = 0; k < shape.cornerCount; ++k) {
+            geometry.corners[k] = position(shape.corners[k]);
+            geometry.has_midside[k] = shape.midsides[k] >= 0;
+            if (geometry.has_midside[k]) geometry.midsides[k] = position(shape.midsides[k]);
+        }
+        std::array<zenta::Vec2, 8> forces =
+            zenta::BodyForces(geometry, thicknessOf(element), force);
+        for (int k = 0; k < shape.cornerCount; ++k) {
+            addForce(shape.corners[k], forces[k]);
+            if (shape.midsides[k] >= 0) addForce(shape.midsides[k], forces[4 + k]);
+        }
+    }
+
+    Data& dat_;
+    std::unordered_map<int, int> keyOption3_;
+};
+
+// Forces below kRoundOff of the largest are what is left of sums that cancel: written as 0.
+void clearRoundOff(std::vector<NodalLoad>& loads) {
+    double largest = 0.0;
+    for (const NodalLoad& load : loads)
+        largest = std::max({largest, std::fabs(load.x), std::fabs(load.y)});
+    const double limit = kRoundOff * largest;
+    for (NodalLoad& load : loads)
+        for (double* force : {&load.x, &load.y})
+            if (std::fabs(*force) < limit || *force == 0.0) *force = 0.0;
+}
+
+}  // namespace
+
 void Data::AssembleLoads() {
     nodalLoads.assign(nodes.size(), NodalLoad());
     // Forces of F lines; two on one node and direction are summed. A force on a node that the
@@ -120,5 +285,11 @@ void Data::AssembleLoads() {
         (bc.axis == 1 ? load.x : load.y) += bc.value;
         load.named = true;
     }
+    LoadAssembler assembler(*this);
+    untranslatedLoads.elementSurfaceLoads = surfaceLoads.untranslated + assembler.addPressures();
+    int withoutDensity = assembler.addInertiaForces();
+    clearRoundOff(nodalLoads);
     reportUntranslatedLoads();
+    if (withoutDensity > 0)
+        console_ << formatText("%d elements under ACEL or OMEGA have no density\n", withoutDensity);
 }

@@ -5,6 +5,7 @@
 #include <climits>
 #include <cmath>
 #include <cstring>
+#include <functional>
 #include <map>
 #include <string>
 #include <unordered_map>
@@ -164,12 +165,14 @@ class LoadAssembler {
                 ++withoutDensity;
                 continue;
             }
-            double rho = density->second;
+            const double rho = density->second;
             // The frame's acceleration pulls the other way; the spin pushes away from its axis.
-            addBodyForce(k, [=](zenta::Vec2 at) {
+            // (Captured by reference, the function needs no allocation per element.)
+            auto force = [&](zenta::Vec2 at) {
                 return zenta::Vec2{rho * (spinSquared * at.x - ax),
                                    rho * ((axisymmetric ? 0.0 : spinSquared * at.y) - ay)};
-            });
+            };
+            addBodyForce(k, std::cref(force));
         }
         return withoutDensity;
     }

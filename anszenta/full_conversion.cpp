@@ -4,7 +4,6 @@
 #include <array>
 #include <climits>
 #include <cmath>
-#include <cstring>
 #include <functional>
 #include <map>
 #include <string>
@@ -55,8 +54,7 @@ void Data::AssignThickness() {
     // thickness: a set whose elements all have their thickness says so once.
     std::unordered_set<int> announced;
     for (int set : thicknessSets_) {
-        bool translated = setsWithElements.count(set) > 0 && setsMissingThickness.count(set) == 0 &&
-                          keyOption3[set] == kPlaneStressWithThickness;
+        bool translated = setsWithElements.count(set) > 0 && setsMissingThickness.count(set) == 0;
         if (!translated)
             console_ << kThicknessNotTranslated;
         else if (announced.insert(set).second)
@@ -123,7 +121,7 @@ constexpr double kRoundOff = 1e-12;  // of the largest force: what is below is w
 // consistent nodal forces of each element.
 class LoadAssembler {
   public:
-    LoadAssembler(Data& dat) : dat_(dat), keyOption3_(keyOption3BySet(dat.elsets)) {}
+    explicit LoadAssembler(Data& dat) : dat_(dat), keyOption3_(keyOption3BySet(dat.elsets)) {}
 
     // Adds the pressures; returns how many name nothing of a translated plane element.
     int addPressures() {
@@ -208,6 +206,7 @@ class LoadAssembler {
     // Adds the pressure on one face; false when the element has no such face or no area. A face
     // of no length takes the pressure and gives no force.
     bool addPressure(size_t element, const SurfaceLoad& load) {
+        if (element >= dat_.elemPositionNodes.size()) return false;
         const PositionNodes& nodes = dat_.elemPositionNodes[element];
         int numNodes = dat_.elems[element].num_nodes;
         FaceNodes faceNodes;

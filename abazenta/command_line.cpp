@@ -1,4 +1,5 @@
-// The command line of abazenta: "-h", "-in FILE", "-out FILE", "-full" and "-nogap".
+// The command line of abazenta: "-h", "-in FILE", "-out FILE", "-full", "-nogap", "--help"
+// and "--version".
 #include "command_line.h"
 
 #include "error.h"
@@ -11,6 +12,9 @@ Options parse_arguments(const std::vector<std::string>& args) {
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& word = args[i];
         if (word == "-h") throw TranslationError(messages::kUsage, 1);
+        options.help = word == "--help";
+        options.version = word == "--version";
+        if (options.help || options.version) return options;
         const bool takes_value = word == "-in" || word == "-out";
         if (takes_value && i + 1 == args.size()) throw TranslationError(messages::kUsage, 1);
         if (word == "-in") options.in_file_name = args[i + 1];

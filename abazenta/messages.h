@@ -15,6 +15,20 @@ inline constexpr char kUsage[] =
     "\n"
     "\n";
 
+// The help that "--help" prints on standard output.
+inline constexpr char kHelp[] =
+    "Usage: abazenta [-in FILE] [-out FILE] [-full] [-nogap]\n"
+    "Translates an ABAQUS input file into a legacy ZENTA2D(L) input file, from standard input\n"
+    "to standard output unless -in and -out name the files. Messages go to standard error.\n"
+    "  -in FILE    read FILE instead of standard input\n"
+    "  -out FILE   write the legacy file to FILE instead of standard output, only when the\n"
+    "              run succeeds\n"
+    "  -full       materials, prescribed displacements and the problem type from the deck\n"
+    "  -nogap      accepted, no effect\n"
+    "  -h          show the short usage on standard error and end with exit status 1\n"
+    "  --help      show this text\n"
+    "  --version   show the program's name and version\n";
+
 inline constexpr char kFirstScan[] = "Starting first scan of the input file...\n";
 inline constexpr char kSecondScan[] = "Starting second scan of the input file...\n";
 inline constexpr char kFinished[] = "Finished scanning input file...\n";

@@ -15,6 +15,7 @@
 #include "messages.h"
 #include "replacing_file.h"
 #include "translator.h"
+#include "version.h"
 
 namespace abazenta {
 
@@ -90,11 +91,20 @@ void write_out_file(const std::string& path, const std::string& bytes) {
     if (!file.Commit()) throw TranslationError(messages::not_written(path), 1);
 }
 
+// "--help" and "--version" answer on standard output and translate nothing.
+void write_answer(const Options& options, std::ostream& standard_output) {
+    if (options.help) standard_output << messages::kHelp;
+    if (options.version) standard_output << zenta::VersionLine("abazenta");
+    if (!standard_output.flush())
+        throw TranslationError(messages::not_written("standard output"), 1);
+}
+
 }  // namespace
 
 void run_program(const std::vector<std::string>& args, std::istream& standard_input,
                  std::ostream& standard_output, std::ostream& diagnostics) {
     const Options options = parse_arguments(args);
+    if (options.help || options.version) return write_answer(options, standard_output);
     diagnostics << messages::kFirstScan;
     const InputText input = read_input(options, standard_input);
     DeckSource source;

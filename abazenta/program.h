@@ -10,9 +10,9 @@
 namespace abazenta {
 
 // Runs the whole program; `args` excludes the program name. Progress, warnings and the first
-// scan's echo go to `diagnostics`. Throws TranslationError (message and exit status) for every
-// condition that ends the run before success; nothing is written to `standard_output` or to
-// the "-out" file then.
+// scan's echo go to `diagnostics`; "--help" and "--version" answer on `standard_output`. Throws
+// TranslationError (message and exit status) for every condition that ends the run before success;
+// nothing is written to `standard_output` or to the "-out" file then.
 void run_program(const std::vector<std::string>& args, std::istream& standard_input,
                  std::ostream& standard_output, std::ostream& diagnostics);
 

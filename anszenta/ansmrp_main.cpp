@@ -17,7 +17,9 @@ namespace {
 constexpr const char* kUsage =
     "Usage: ansmrp [ARCHIVE LISTING OUTPUT]\n"
     "Writes an MRP file from an ANSYS archive (.cdb) and its nodal stress listing (.str).\n"
-    "Without arguments the three file names are asked for on the console.\n";
+    "Without arguments the three file names are asked for on the console.\n"
+    "  --help      show this text\n"
+    "  --version   show the program's name and version\n";
 
 constexpr mode_t kMrpFileMode = 0664;
 
@@ -43,6 +45,6 @@ int run(const ArchiveArguments& args) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    return runArchiveProgram(std::vector<std::string>(argv + 1, argv + argc), 3, false, kUsage,
-                             run);
+    return runArchiveProgram("ansmrp", std::vector<std::string>(argv + 1, argv + argc), 3, false,
+                             kUsage, run);
 }

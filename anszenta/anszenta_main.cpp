@@ -17,8 +17,11 @@ constexpr const char* kUsage =
     "Usage: anszenta [-full] [ARCHIVE OUTPUT]\n"
     "Translates an ANSYS archive (.cdb) into a legacy ZENTA2D(L) input file (.inp).\n"
     "Without the file names the two are asked for on the console.\n"
-    "-full also translates the thickness of plane stress elements, pressures (SFE, SFEBLOCK),\n"
-    "gravity (ACEL) and spin (OMEGA), and writes every real so that it reads back exactly.\n";
+    "  -full       also translate the thickness of plane stress elements, pressures (SFE,\n"
+    "              SFEBLOCK), gravity (ACEL) and spin (OMEGA), and write every real so that\n"
+    "              it reads back as the same number\n"
+    "  --help      show this text\n"
+    "  --version   show the program's name and version\n";
 
 int run(const ArchiveArguments& args) {
     FileNameSource names(args.files);
@@ -39,5 +42,6 @@ int run(const ArchiveArguments& args) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    return runArchiveProgram(std::vector<std::string>(argv + 1, argv + argc), 2, true, kUsage, run);
+    return runArchiveProgram("anszenta", std::vector<std::string>(argv + 1, argv + argc), 2, true,
+                             kUsage, run);
 }

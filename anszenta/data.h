@@ -77,8 +77,8 @@ class Data {
     std::unordered_map<int, double> realConstants;  // first value of each real constant set
     SurfaceLoads surfaceLoads;
     InertiaLoads inertiaLoads;
-    std::vector<double> elemThickness;         // by element, in table order
-    std::vector<bool> thicknessFromConstants;  // by element: the thickness is a real constant
+    std::vector<double> elemThickness;             // by element, in table order
+    std::vector<bool> thicknessFromConstants;      // by element: the thickness is a real constant
     std::vector<PositionNodes> elemPositionNodes;  // by element: set by ConvertElements
     std::vector<NodalLoad> nodalLoads;             // by node, in table order
 

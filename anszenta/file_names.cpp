@@ -7,6 +7,7 @@
 
 #include "console.h"
 #include "fatal_error.h"
+#include "version.h"
 
 std::string FileNameSource::next(const char* prompt) {
     if (used_ < args_.size()) return args_[used_++];
@@ -41,10 +42,14 @@ bool parseArguments(const std::vector<std::string>& args, size_t fileCount, bool
 
 }  // namespace
 
-int runArchiveProgram(const std::vector<std::string>& args, size_t fileCount, bool takesFull,
-                      const char* usage, int (*run)(const ArchiveArguments&)) {
+int runArchiveProgram(const char* program, const std::vector<std::string>& args, size_t fileCount,
+                      bool takesFull, const char* usage, int (*run)(const ArchiveArguments&)) {
     if (args.size() == 1 && (args[0] == "--help" || args[0] == "-h")) {
         std::cout << usage;
+        return 0;
+    }
+    if (args.size() == 1 && args[0] == "--version") {
+        std::cout << zenta::VersionLine(program);
         return 0;
     }
     ArchiveArguments parsed;

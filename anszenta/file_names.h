@@ -29,10 +29,11 @@ struct ArchiveArguments {
     std::vector<std::string> files;  // the file names, none or all of them
 };
 
-// Runs a driver: "--help" or "-h" prints `usage` (status 0). With `takesFull`, a first word
-// "-full" sets `full`, and any other word that begins with "-" prints `usage` on standard
-// error (status 1); so does any count of file names other than 0 or `fileCount`. Otherwise
-// `run` gets the arguments, and a stop it raises is printed on standard output and gives the
-// exit status.
-int runArchiveProgram(const std::vector<std::string>& args, size_t fileCount, bool takesFull,
-                      const char* usage, int (*run)(const ArchiveArguments&));
+// Runs the driver of `program`: "--help" or "-h" alone prints `usage` and "--version" alone
+// the version line (status 0). With `takesFull`, a first word "-full" sets `full`, and any
+// other word that begins with "-" prints the usage on standard error (status 1); so does any
+// count of file names other than 0 or `fileCount`. Otherwise `run` gets the arguments, and a
+// stop it raises is printed on standard output and gives the exit status. Only a run without
+// file names asks on the console.
+int runArchiveProgram(const char* program, const std::vector<std::string>& args, size_t fileCount,
+                      bool takesFull, const char* usage, int (*run)(const ArchiveArguments&));

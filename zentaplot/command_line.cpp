@@ -1,4 +1,4 @@
-// Argument parsing: --help, --width N, --labels, MODEL and PICTURE.
+// Argument parsing: --help, --version, --width N, --labels, MODEL and PICTURE.
 #include "command_line.h"
 
 #include <cstdlib>
@@ -29,8 +29,9 @@ PlotOptions ParseArguments(const std::vector<std::string>& args) {
     std::vector<std::string> names;
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& arg = args[i];
-        if (arg == "--help") {
-            options.help = true;
+        if (arg == "--help" || arg == "--version") {
+            options.help = arg == "--help";
+            options.version = arg == "--version";
             return options;
         } else if (arg == "--labels") {
             options.labels = true;

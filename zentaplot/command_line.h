@@ -14,6 +14,7 @@ constexpr int kMostWidth = 8000;  // an 8000 x 8000 image takes 256 MB
 
 struct PlotOptions {
     bool help = false;
+    bool version = false;
     std::string model;    // the input file
     std::string picture;  // the picture file
     PictureKind kind = PictureKind::kPng;
@@ -21,8 +22,8 @@ struct PlotOptions {
     bool labels = false;
 };
 
-// Options and the two file names in any order. Raises PlotError with the usage shown for
-// arguments that cannot be taken.
+// Options and the two file names in any order; "--help" or "--version" ends the examination
+// where it stands. Raises PlotError with the usage shown for arguments that cannot be taken.
 PlotOptions ParseArguments(const std::vector<std::string>& args);
 
 }  // namespace zentaplot

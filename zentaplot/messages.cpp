@@ -8,13 +8,14 @@ namespace zentaplot::Text {
 
 const char* const kUsage =
     "Usage: zentaplot [--width N] [--labels] MODEL.inp PICTURE\n"
-    "       zentaplot --help\n"
+    "  or:  zentaplot --help | --version\n"
     "Draws a ZENTA2D input file, legacy or current, into PICTURE (.png or .svg):\n"
     "elements in their material colours, fixities, loads, and in red what a conversion\n"
     "got wrong. The caption's \"faults:\" line is also printed on standard output.\n"
     "  --width N   pixels of the longer side of the picture (400 to 8000, default 1600)\n"
     "  --labels    node and element numbers, for small models\n"
-    "  --help      show this text\n";
+    "  --help      show this text\n"
+    "  --version   show the program's name and version\n";
 
 std::string Format(const char* format, ...) {
     va_list args;

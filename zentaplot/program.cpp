@@ -13,6 +13,7 @@
 #include "model_reader.h"
 #include "picture_file.h"
 #include "plot_error.h"
+#include "version.h"
 
 namespace zentaplot {
 
@@ -63,6 +64,10 @@ int RunPlot(const std::vector<std::string>& args, std::ostream& out, std::ostrea
         const PlotOptions options = ParseArguments(args);
         if (options.help) {
             out << Text::kUsage;
+            return 0;
+        }
+        if (options.version) {
+            out << zenta::VersionLine("zentaplot");
             return 0;
         }
         PlotModelFile(options, out);

@@ -17,7 +17,8 @@ const char* const kUsageText =
     "Usage: inpmigrate            open the converter window\n"
     "       inpmigrate IN OUT     convert the legacy input file IN into the current\n"
     "                             input file OUT, without a window\n"
-    "       inpmigrate --help     show this text\n";
+    "       inpmigrate --help     show this text\n"
+    "       inpmigrate --version  show the program's name and version\n";
 
 namespace {
 
@@ -38,6 +39,7 @@ bool IsOption(const std::string& arg) {
 RunMode ChooseRunMode(const std::vector<std::string>& args) {
     if (args.empty()) return RunMode::kWindow;
     if (args[0] == "--help" || args[0] == "-h") return RunMode::kHelp;
+    if (args[0] == "--version") return RunMode::kVersion;
     if (args.size() == 2 && !IsOption(args[0]) && !IsOption(args[1])) return RunMode::kBatch;
     // Options for the toolkit (such as -display NAME) open the window as usual.
     if (IsOption(args[0])) return RunMode::kWindow;

@@ -8,10 +8,11 @@
 namespace Zenta2D {
 
 enum class RunMode {
-    kWindow,  // no arguments, or only options for the toolkit
-    kBatch,   // IN OUT
-    kHelp,    // --help or -h
-    kUsage,   // anything else: wrong use, print the usage and fail
+    kWindow,   // no arguments, or only options for the toolkit
+    kBatch,    // IN OUT
+    kHelp,     // --help or -h
+    kVersion,  // --version
+    kUsage,    // anything else: wrong use, print the usage and fail
 };
 
 // Chooses what to do from the arguments after the program name.

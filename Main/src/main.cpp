@@ -1,4 +1,5 @@
 // inpmigrate: legacy ZENTA2D(L) input file -> current ZENTA2D input file, in a window or batch.
+// Help, version and batch runs need no display.
 #include <fx.h>
 
 #include <iostream>
@@ -7,6 +8,7 @@
 
 #include "Zenta2DInpMigrate.h"
 #include "batch.h"
+#include "version.h"
 
 namespace {
 
@@ -29,6 +31,9 @@ int main(int argc, char** argv) {
             return Zenta2D::RunBatch(args[0], args[1], std::cout, std::cerr);
         case Zenta2D::RunMode::kHelp:
             std::cout << Zenta2D::kUsageText;
+            return 0;
+        case Zenta2D::RunMode::kVersion:
+            std::cout << zenta::VersionLine("inpmigrate");
             return 0;
         case Zenta2D::RunMode::kUsage:
             std::cerr << Zenta2D::kUsageText;

@@ -175,6 +175,25 @@ TEST(BatchMode, HelpAndWrongUse) {
     EXPECT_EQ(r.err, Zenta2D::kUsageText);
 }
 
+// Help and version need no display: both answer with the display variable removed.
+TEST(BatchMode, HelpAndVersionWithoutADisplay) {
+    const struct {
+        const char* argument;
+        std::string out;
+    } cases[] = {{"--help", Zenta2D::kUsageText},
+                 {"-h", Zenta2D::kUsageText},
+                 {"--version", "inpmigrate " PROJECT_VERSION "\n"}};
+    for (const auto& c : cases) {
+        const RunResult r =
+            runProgram("/usr/bin/env", {"-u", "DISPLAY", INPMIGRATE_EXE, c.argument}, "");
+        EXPECT_EQ(r.status, 0) << c.argument;
+        EXPECT_EQ(r.out, c.out) << c.argument;
+        EXPECT_EQ(r.err, "") << c.argument;
+    }
+    EXPECT_NE(std::string(Zenta2D::kUsageText).find("\n       inpmigrate --version "),
+              std::string::npos);
+}
+
 TEST(BatchMode, WindowWithoutADisplayFailsCleanly) {
     ScratchDir home;
     // Without arguments the program is the window, which needs a display; name one that no
@@ -193,6 +212,10 @@ TEST(RunMode, ChosenFromTheArguments) {
     EXPECT_EQ(ChooseRunMode({"in.inp", "out.inp"}), RunMode::kBatch);
     EXPECT_EQ(ChooseRunMode({"--help"}), RunMode::kHelp);
     EXPECT_EQ(ChooseRunMode({"-h"}), RunMode::kHelp);
+    EXPECT_EQ(ChooseRunMode({"--version"}), RunMode::kVersion);
+    EXPECT_EQ(ChooseRunMode({"--version", "in.inp"}), RunMode::kVersion);
+    EXPECT_EQ(ChooseRunMode({"in.inp", "--version"}), RunMode::kUsage);
+    EXPECT_EQ(ChooseRunMode({"-version"}), RunMode::kWindow);
     EXPECT_EQ(ChooseRunMode({"in.inp"}), RunMode::kUsage);
     EXPECT_EQ(ChooseRunMode({"in.inp", "-x"}), RunMode::kUsage);
     EXPECT_EQ(ChooseRunMode({"a", "b", "c"}), RunMode::kUsage);

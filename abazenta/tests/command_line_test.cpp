@@ -51,10 +51,35 @@ TEST(ParseArguments, IgnoresOtherWordsAndAcceptsNogapAndFull) {
     EXPECT_TRUE(parse_arguments({"-in", "-full"}).full);
 }
 
+// "--help" and "--version" end the examination where they stand, like "-h"; what follows
+// them is not examined.
+TEST(ParseArguments, HelpAndVersionEndTheExamination) {
+    const struct {
+        Args args;
+        bool help;
+        bool version;
+        const char* in_file_name;
+    } cases[] = {
+        {{"--help"}, true, false, ""},
+        {{"--version"}, false, true, ""},
+        {{"-in", "--help"}, true, false, "--help"},
+        {{"-in", "a.inp", "--version", "-in"}, false, true, "a.inp"},
+        {{"--help", "-h"}, true, false, ""},
+        {{"--version", "--help"}, false, true, ""},
+        {{"-help", "-version", "--HELP", "-V"}, false, false, ""},
+    };
+    for (const auto& c : cases) {
+        const Options options = parse_arguments(c.args);
+        EXPECT_EQ(options.help, c.help) << ::testing::PrintToString(c.args);
+        EXPECT_EQ(options.version, c.version) << ::testing::PrintToString(c.args);
+        EXPECT_EQ(options.in_file_name, c.in_file_name) << ::testing::PrintToString(c.args);
+    }
+}
+
 TEST(ParseArguments, PrintsUsageForHelpAndForAMissingValue) {
     const std::vector<Args> usage_cases = {
-        {"-h"},   {"-nogap", "x", "-h"}, {"-in", "-h"}, {"-out", "-h"}, {"-in"},
-        {"-out"}, {"-in", "a", "-out"},  {"-h", "-in"},
+        {"-h"},   {"-nogap", "x", "-h"}, {"-in", "-h"}, {"-out", "-h"},   {"-in"},
+        {"-out"}, {"-in", "a", "-out"},  {"-h", "-in"}, {"-h", "--help"},
     };
     for (const Args& args : usage_cases) {
         try {

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "files.h"
+#include "messages.h"
 #include "process.h"
 
 namespace {
@@ -76,6 +77,32 @@ TEST(AbazentaProgram, PrintsUsageWithStatusOne) {
         EXPECT_EQ(result.out, "");
         EXPECT_EQ(result.err, kUsage);
     }
+}
+
+// "--help" and "--version" answer on standard output with status 0, read no input and write
+// no file, while "-h" keeps its usage block on standard error with status 1.
+TEST(AbazentaProgram, HelpAndVersionAnswerOnStandardOutput) {
+    ScratchDir dir;
+    const std::string help = abazenta::messages::kHelp;
+    const std::string version = "abazenta " PROJECT_VERSION "\n";
+    const struct {
+        std::vector<std::string> args;
+        const std::string& out;
+    } cases[] = {
+        {{"--help"}, help},
+        {{"--version"}, version},
+        {{"-out", dir.file("x.inp"), "--help"}, help},
+        {{"-in", "--version"}, version},
+    };
+    for (const auto& c : cases) {
+        const auto result = runProgram(kProgram, c.args, plate());
+        EXPECT_EQ(result.status, 0) << ::testing::PrintToString(c.args);
+        EXPECT_EQ(result.out, c.out) << ::testing::PrintToString(c.args);
+        EXPECT_EQ(result.err, "") << ::testing::PrintToString(c.args);
+    }
+    EXPECT_EQ(help.rfind("Usage: abazenta [-in FILE] [-out FILE] [-full] [-nogap]\n", 0), 0u);
+    EXPECT_NE(help.find("\n  --version "), std::string::npos);
+    EXPECT_TRUE(dir.entries().empty());
 }
 
 TEST(AbazentaProgram, OutWritesTheFileOnlyAndReplacesAnEarlierOut) {

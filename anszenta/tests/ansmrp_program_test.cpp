@@ -4,9 +4,11 @@
 #include <sys/stat.h>
 
 #include <string>
+#include <vector>
 
 #include "files.h"
 #include "process.h"
+#include "program_answers.h"
 
 namespace {
 
@@ -82,13 +84,29 @@ TEST(AnsmrpCommandLine, ArgumentsReplaceThePrompts) {
     EXPECT_EQ(info.st_mode & 0777, 0664u);
 }
 
+const std::string kUsage =
+    "Usage: ansmrp [ARCHIVE LISTING OUTPUT]\n"
+    "Writes an MRP file from an ANSYS archive (.cdb) and its nodal stress listing (.str).\n"
+    "Without arguments the three file names are asked for on the console.\n"
+    "  --help      show this text\n"
+    "  --version   show the program's name and version\n";
+
+// Help and version answer on standard output and never ask for a file name.
+TEST(AnsmrpCommandLine, HelpAndVersionNeverAsk) {
+    expectAnswersWithoutAsking(kExe, "ansmrp", kUsage, kArchive + "\n" + kListing + "\nout.mrp\n");
+}
+
 TEST(AnsmrpCommandLine, HelpAndMisuse) {
     auto help = runProgram(kExe, {"--help"}, "");
     EXPECT_EQ(help.status, 0);
-    EXPECT_EQ(help.out.rfind("Usage: ansmrp [ARCHIVE LISTING OUTPUT]\n", 0), 0u) << help.out;
-    auto two = runProgram(kExe, {"a.cdb", "b.str"}, "");
-    EXPECT_EQ(two.status, 1);
-    EXPECT_EQ(two.err, help.out);
+    EXPECT_EQ(help.out, kUsage);
+    for (const std::vector<std::string>& args :
+         {std::vector<std::string>{"a.cdb", "b.str"}, {"--version", "b.str"}}) {
+        auto wrong = runProgram(kExe, args, "");
+        EXPECT_EQ(wrong.status, 1);
+        EXPECT_EQ(wrong.out, "");
+        EXPECT_EQ(wrong.err, kUsage);
+    }
 }
 
 TEST(AnsmrpCommandLine, FailedRunKeepsAnExistingFile) {

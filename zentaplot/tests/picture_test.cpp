@@ -293,9 +293,33 @@ TEST(Program, PrintsTheFaultLineAndReturnsZeroAlsoWithFaults) {
         EXPECT_EQ(r.out, c.out);
         EXPECT_EQ(r.err, "");
     }
-    const RunResult help = Plot({"--help"});
-    EXPECT_EQ(help.status, 0);
-    EXPECT_EQ(help.out, Text::kUsage);
+}
+
+// "--help" and "--version" answer on standard output wherever they stand before a fault of
+// the command line, and draw nothing.
+TEST(Program, HelpAndVersion) {
+    ScratchDir dir;
+    const std::string usage = Text::kUsage;
+    const std::string version = "zentaplot " PROJECT_VERSION "\n";
+    const struct {
+        std::vector<std::string> args;
+        const std::string& out;
+    } cases[] = {
+        {{"--help"}, usage},
+        {{"--version"}, version},
+        {{"--labels", "--version", "--width", "1"}, version},
+        {{Data("legacy_small.inp"), dir.file("p.svg"), "--help"}, usage},
+        {{"--version", "--help"}, version},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(::testing::PrintToString(c.args));
+        const RunResult r = Plot(c.args);
+        EXPECT_EQ(r.status, 0);
+        EXPECT_EQ(r.out, c.out);
+        EXPECT_EQ(r.err, "");
+    }
+    EXPECT_NE(usage.find("\n  --version "), std::string::npos);
+    EXPECT_TRUE(dir.entries().empty());
 }
 
 TEST(Program, ErrorsGiveTheirMessageAndStatusOneAndLeaveNoPicture) {

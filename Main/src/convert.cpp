@@ -2,7 +2,6 @@
 #include "convert.h"
 
 #include <charconv>
-#include <cstdio>
 #include <string>
 
 #include "Dict.h"
@@ -10,6 +9,7 @@
 #include "List.h"
 #include "String.h"
 #include "Vec2D.h"
+#include "real_text.h"
 
 namespace Zenta2D {
 
@@ -22,7 +22,8 @@ using ZTools::String;
 using ZTools::Vec2D;
 
 // One output line: items separated by exactly one blank, integers in plain decimal, reals as
-// printf "%g" prints them (six significant digits, general notation).
+// printf "%g" prints them (six significant digits, general notation) when that text reads back
+// as the same double, otherwise in the shortest text that does: no digit is lost.
 class OutLine {
   public:
     OutLine& Int(long long value) {
@@ -34,9 +35,7 @@ class OutLine {
     }
     OutLine& Real(double value) {
         Separate();
-        char digits[48];
-        const int length = std::snprintf(digits, sizeof digits, "%g", value);
-        text_.append(digits, static_cast<std::size_t>(length));
+        text_ += zenta::GeneralOrShortest(value);
         return *this;
     }
     OutLine& Word(const char* word) {

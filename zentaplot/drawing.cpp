@@ -52,6 +52,10 @@ void SetColour(cairo_t* cr, Rgb c) {
     cairo_set_source_rgb(cr, c.r / 255.0, c.g / 255.0, c.b / 255.0);
 }
 
+cairo_pattern_t* Pattern(Rgb c) {
+    return cairo_pattern_create_rgb(c.r / 255.0, c.g / 255.0, c.b / 255.0);
+}
+
 double LargestLoad(const PlotModel& model) {
     double largest = 0;
     for (const Layer& layer : model.layers)
@@ -63,14 +67,19 @@ double LargestLoad(const PlotModel& model) {
 class Painter {
   public:
     Painter(cairo_t* cr, const PictureContent& content, const PictureLayout& layout)
-        : cr_(cr), content_(content), model_(*content.model), layout_(layout), u_(layout.unit) {
-        for (int i = 0; i < kPaletteSize; ++i) {
-            const Rgb c = kPalette[i];
-            fills_[i] = cairo_pattern_create_rgb(c.r / 255.0, c.g / 255.0, c.b / 255.0);
-        }
+        : cr_(cr),
+          content_(content),
+          model_(*content.model),
+          layout_(layout),
+          u_(layout.unit),
+          edge_(Pattern(kEdgeColour)),
+          fault_(Pattern(kFaultRed)) {
+        for (int i = 0; i < kPaletteSize; ++i) fills_[i] = Pattern(kPalette[i]);
     }
     ~Painter() {
         for (cairo_pattern_t* p : fills_) cairo_pattern_destroy(p);
+        cairo_pattern_destroy(edge_);
+        cairo_pattern_destroy(fault_);
     }
     Painter(const Painter&) = delete;
     Painter& operator=(const Painter&) = delete;
@@ -104,6 +113,9 @@ class Painter {
     double u_;
     double largest_load_ = 0;
     double edge_width_ = 1;
+    // The colours of every element, made once rather than once an element.
+    cairo_pattern_t* edge_;
+    cairo_pattern_t* fault_;
     cairo_pattern_t* fills_[kPaletteSize];
 };
 
@@ -161,13 +173,9 @@ void Painter::DrawElements(const Panel& panel, const Layer& layer, const LayerFa
         }
         cairo_close_path(cr_);
         const bool inverted = faults.element_marks[e] & (kClockwise | kZeroArea);
-        if (inverted) {
-            SetColour(cr_, kFaultRed);
-        } else {
-            cairo_set_source(cr_, fills_[PaletteIndex(element.material)]);
-        }
+        cairo_set_source(cr_, inverted ? fault_ : fills_[PaletteIndex(element.material)]);
         cairo_fill_preserve(cr_);
-        SetColour(cr_, inverted ? kFaultRed : kEdgeColour);
+        cairo_set_source(cr_, inverted ? fault_ : edge_);
         cairo_set_line_width(cr_, inverted ? kMarkLine * u_ : edge_width_);
         cairo_stroke(cr_);
     }

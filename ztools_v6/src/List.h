@@ -128,7 +128,8 @@ template <class T>
 List<T>& List<T>::operator=(List&& other) {
     if (&other == this) return *this;
     if (!std::is_trivially_copyable<T>::value || other.NumArrayEntries <= kInlineCapacity) {
-        operator=(static_cast<const List&>(other));
+        FreeHeap();  // the copy assignment, without the copy it returns
+        CopyFrom(other);
         return *this;
     }
     FreeHeap();

@@ -27,7 +27,8 @@ timed() {
   shift
   local start end
   start=$(date +%s%N)
-  /usr/bin/time -f '%M' -o "$work/rss" "$@" > /dev/null 2> /dev/null < /dev/null
+  /usr/bin/time -f '%M' -o "$work/rss" "$@" > /dev/null 2> "$work/stderr" < /dev/null ||
+    { echo "failed: $*" >&2; tail -3 "$work/stderr" >&2; }
   end=$(date +%s%N)
   echo "$(((end - start) / 1000)) $(cat "$work/rss")" >> "$work/$name"
 }
@@ -49,15 +50,13 @@ take_files() {
   done
 }
 
-# row LABEL GOAL FILES -- COMMAND...: times the command and the floor on FILES in turn and
-# prints one table row. GOAL is a ratio to the floor ("3") or a time in seconds ("1s").
+# row NAME LABEL GOAL FILES -- COMMAND...: times the command and the floor on FILES in turn
+# and prints one table row. GOAL is a ratio to the floor ("3") or a time in seconds ("1s").
 row() {
-  local label=$1 goal=$2
-  shift 2
+  local name=$1 label=$2 goal=$3
+  shift 3
   take_files "$@"
   shift "$taken"
-  local name
-  name=$(echo "$label" | tr -c 'a-z0-9' _)
   rm -f "$work/$name" "$work/$name.floor"
   for ((i = 0; i < runs; i++)); do
     timed "$name" "$@"
@@ -85,25 +84,25 @@ echo "| run | input | program | floor | ratio | goal | met | peak RSS | peak / i
 echo "|---|---:|---:|---:|---:|---:|---|---:|---:|---|"
 
 "$bin/ansys_plate_gen" 577 "$work/plate82.cdb" > /dev/null
-row "anszenta, 1M-node archive (577 x 577 eight-node)" 3 "$work/plate82.cdb" -- \
+row anszenta "anszenta, 1M-node archive (577 x 577 eight-node)" 3 "$work/plate82.cdb" -- \
   "$bin/anszenta" "$work/plate82.cdb" "$work/plate82.inp"
 rm -f "$work/plate82.cdb" "$work/plate82.inp"
 
 "$bin/ansys_plate_gen" 999 "$work/plate42.cdb" "$work/plate42.str" > /dev/null
-row "ansmrp, 1M-node four-node archive + listing (999 x 999)" 3 "$work/plate42.cdb" \
+row ansmrp "ansmrp, 1M-node four-node archive + listing (999 x 999)" 3 "$work/plate42.cdb" \
   "$work/plate42.str" -- "$bin/ansmrp" "$work/plate42.cdb" "$work/plate42.str" "$work/plate42.mrp"
 rm -f "$work/plate42.cdb" "$work/plate42.str" "$work/plate42.mrp"
 
 "$bin/abazenta_bench_gen" 200000 100000 20000 > "$work/cps8.inp"
-row "abazenta, 200k-node CPS8 plate" 1.5 "$work/cps8.inp" -- \
+row abazenta "abazenta, 200k-node CPS8 plate" 1.5 "$work/cps8.inp" -- \
   "$bin/abazenta" -in "$work/cps8.inp"
 "$bin/abazenta" -in "$work/cps8.inp" > "$work/legacy.inp" 2> /dev/null
 
-row "inpmigrate, abazenta's output of that plate" 3 "$work/legacy.inp" -- \
+row inpmigrate "inpmigrate, abazenta's output of that plate" 3 "$work/legacy.inp" -- \
   "$bin/inpmigrate" "$work/legacy.inp" "$work/current.inp"
 
 "$bin/zentaplot_gen" 200000 "$work/zp.inp" legacy
-row "zentaplot, PNG of 199712 eight-node quadrilaterals (legacy form)" 1s \
+row zentaplot "zentaplot, PNG of 199712 eight-node quadrilaterals (legacy form)" 1s \
   "$work/zp.inp" -- "$bin/zentaplot" "$work/zp.inp" "$work/zp.png"
 rm -f "$work/zp.inp" "$work/zp.png"
 
@@ -117,12 +116,15 @@ for candidate in /usr/bin/python3 python3; do
   fi
 done
 if [ -n "$python" ]; then
+  # meshio's reader knows no CPS8: it reads the same plate with its element lines typed S8R,
+  # eight nodes each as well.
+  sed 's/TYPE=CPS8,/TYPE=S8R,/' "$work/cps8.inp" > "$work/s8r.inp"
   rm -f "$work/meshio"
   for ((i = 0; i < runs; i++)); do
     timed meshio "$python" -c 'import sys, meshio; meshio.read(sys.argv[1], file_format="abaqus")' \
-      "$work/cps8.inp"
+      "$work/s8r.inp"
   done
-  awk -v m="$(median meshio)" -v a="$(cat "$work/abazenta__200k_node_cps8_plate.seconds")" 'BEGIN {
+  awk -v m="$(median meshio)" -v a="$(cat "$work/abazenta.seconds")" 'BEGIN {
     printf "meshio reading the same plate: %.3f s (median of its runs); abazenta is %.1fx faster (goal 10x: %s).\n",
            m, m / a, (m / a >= 10 ? "met" : "not met") }'
 else
@@ -132,10 +134,12 @@ fi
 [ "$growth" = growth ] || exit 0
 
 # Growth: each program at about 10k, 100k and 1M nodes (abazenta up to its limit of 200k).
-# Seconds per MB of input should stay the same within 20 %.
+# Linear growth: the seconds that each step in size adds, per MB it adds, stay the same (the
+# seconds per MB of a small input also carry the fixed cost of starting the program).
 echo
-echo "| program | nodes | input | seconds (median) | seconds per MB | against the largest |"
-echo "|---|---:|---:|---:|---:|---:|"
+echo "| program | nodes | input | seconds (median) | seconds per MB | added seconds per added MB" \
+  "| against the largest step |"
+echo "|---|---:|---:|---:|---:|---:|---:|"
 # grow PROGRAM_LABEL NODES FILES -- COMMAND...: one row; keeps the figure for the comparison.
 grow() {
   local label=$1 nodes=$2
@@ -170,7 +174,10 @@ for n in 10000 100000 1000000; do
   "$bin/zentaplot_gen" $((n / 3)) "$work/z.inp" legacy
   grow zentaplot "$n" "$work/z.inp" -- "$bin/zentaplot" "$work/z.inp" "$work/z.png"
 done
-awk '{ label[NR] = $1; nodes[NR] = $2; mb[NR] = $3; s[NR] = $4; per[NR] = $4 / $3; last[$1] = NR }
-  END { for (i = 1; i <= NR; i++)
-          printf "| %s | %d | %.1f MB | %.3f s | %.4f | %.2f |\n", label[i], nodes[i], mb[i], s[i],
-                 per[i], per[i] / per[last[label[i]]] }' "$work/growth"
+awk '{ label[NR] = $1; nodes[NR] = $2; mb[NR] = $3; s[NR] = $4; last[$1] = NR
+       step[NR] = NR > 1 && label[NR - 1] == $1 ? ($4 - s[NR - 1]) / ($3 - mb[NR - 1]) : -1 }
+  END { for (i = 1; i <= NR; i++) {
+          added = step[i] < 0 ? "-" : sprintf("%.4f", step[i])
+          against = step[i] < 0 ? "-" : sprintf("%.2f", step[i] / step[last[label[i]]])
+          printf "| %s | %d | %.1f MB | %.3f s | %.4f | %s | %s |\n", label[i], nodes[i], mb[i],
+                 s[i], s[i] / mb[i], added, against } }' "$work/growth"

@@ -23,20 +23,21 @@ constexpr const char* kUsage =
 
 constexpr mode_t kMrpFileMode = 0664;
 
-int run(const std::vector<std::string>& args) {
-    FileNameSource names(args);
+int run(const ArchiveArguments& args) {
+    FileNameSource names(args.files);
     std::ifstream cdbFile, strFile;
     openInput(cdbFile, names.next("Enter Ansys .cdb file name (include .cdb extension)"),
               "Unable to open cdb file.\n");
-    openInput(strFile, names.next("Enter Ansys .str file name (include .str extension)"),
-              "Unable to open str file.\n");
+    const std::string listingName =
+        names.next("Enter Ansys .str file name (include .str extension)");
+    openInput(strFile, listingName, "Unable to open str file.\n");
     zenta::ReplacingFile mrpFile;
     if (!mrpFile.Open(names.next("Enter file name for MRP (include *.mrp extension)"),
                       kMrpFileMode))
         throw FatalError("Unable to open MRP file.\n");
 
     Data dat(std::cout, kAnsmrpRules);
-    translateForMapping(cdbFile, strFile, mrpFile.Stream(), dat);
+    translateForMapping(cdbFile, strFile, listingName, mrpFile.Stream(), dat);
     if (!mrpFile.Commit()) throw FatalError("Unable to write MRP file.\n");
     return 0;
 }
@@ -44,6 +45,6 @@ int run(const std::vector<std::string>& args) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    return runArchiveProgram("ansmrp", std::vector<std::string>(argv + 1, argv + argc), 3, kUsage,
-                             run);
+    return runArchiveProgram("ansmrp", std::vector<std::string>(argv + 1, argv + argc), 3, false,
+                             kUsage, run);
 }

@@ -1,6 +1,6 @@
 // anszenta: translates an ANSYS archive (.cdb) into a legacy ZENTA2D(L) input file (.inp).
-// Without arguments it asks for the two file names on the console; with two arguments it
-// takes them from the command line. Every message goes to standard output.
+// Without file names it asks for the two on the console; with two it takes them from the
+// command line, after the option "-full". Every message goes to standard output.
 #include <iostream>
 #include <string>
 #include <vector>
@@ -14,14 +14,17 @@
 namespace {
 
 constexpr const char* kUsage =
-    "Usage: anszenta [ARCHIVE OUTPUT]\n"
+    "Usage: anszenta [-full] [ARCHIVE OUTPUT]\n"
     "Translates an ANSYS archive (.cdb) into a legacy ZENTA2D(L) input file (.inp).\n"
-    "Without arguments the two file names are asked for on the console.\n"
+    "Without the file names the two are asked for on the console.\n"
+    "  -full       also translate the thickness of plane stress elements, pressures (SFE,\n"
+    "              SFEBLOCK), gravity (ACEL) and spin (OMEGA), and write every real so that\n"
+    "              it reads back as the same number\n"
     "  --help      show this text\n"
     "  --version   show the program's name and version\n";
 
-int run(const std::vector<std::string>& args) {
-    FileNameSource names(args);
+int run(const ArchiveArguments& args) {
+    FileNameSource names(args.files);
     std::ifstream cdbFile;
     openInput(cdbFile, names.next("Enter Ansys .cdb file name (include .cdb extension)"),
               "Unable to open cdb file.\n");
@@ -30,6 +33,7 @@ int run(const std::vector<std::string>& args) {
         throw FatalError("Unable to open Zenta2D(L) file.\n");
 
     Data dat(std::cout);
+    dat.full = args.full;
     translateArchive(cdbFile, outFile.Stream(), dat);
     if (!outFile.Commit()) throw FatalError("Unable to write Zenta2D(L) file.\n");
     return 0;
@@ -38,6 +42,6 @@ int run(const std::vector<std::string>& args) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    return runArchiveProgram("anszenta", std::vector<std::string>(argv + 1, argv + argc), 2, kUsage,
-                             run);
+    return runArchiveProgram("anszenta", std::vector<std::string>(argv + 1, argv + argc), 2, true,
+                             kUsage, run);
 }

@@ -13,8 +13,9 @@ namespace {
 
 // ANSYS element types that translate to plane elements of the legacy file.
 const int kPlaneTypes[] = {2, 35, 42, 53, 74, 76, 78, 82, 83, 84, 88, 93, 182, 183};
-// ANSYS element types that the MRP file takes: four-node plane elements.
-const int kMrpTypes[] = {42};
+// ANSYS element types that the MRP file takes: the four-node plane elements, and the eight-node
+// ones by their corners.
+const int kMrpTypes[] = {42, 182, 82, 183};
 
 // Numbers of an "ETBLOCK" row: type reference, ANSYS type, key options 1, 2, 3, ...
 constexpr int kEtblockFields = 5;
@@ -23,6 +24,8 @@ constexpr int kEtblockKeyOption3 = 4;
 }  // namespace
 
 const char* const kNoMeshMessage = "No nodes or elements found in the archive\n";
+const char* const kThicknessNotTranslated =
+    "Plane stress element with defined thickness\nPLEASE RESET THICKNESS IN ZENTA2D\n";
 
 Data::Data(std::ostream& console, const SummaryRules& rules)
     : console_(console),
@@ -37,9 +40,11 @@ void Data::readElSets(std::istream& cdbFile) {
     std::unordered_map<int, std::vector<size_t>> setsById;
     auto setKeyOption3 = [this](ElemSet& set, int value) {
         set.opt_2d = value;
-        if (value == 3)
-            console_ << "Plane stress element with defined thickness\n"
-                     << "PLEASE RESET THICKNESS IN ZENTA2D\n";
+        if (value != 3) return;
+        if (full)
+            thicknessSets_.push_back(set.id);
+        else
+            console_ << kThicknessNotTranslated;
     };
     auto addSet = [&](int id, int type, int keyOption3) {
         ElemSet set;

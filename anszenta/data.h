@@ -4,6 +4,7 @@
 #pragma once
 
 #include <iostream>
+#include <string>
 #include <unordered_map>
 #include <unordered_set>
 #include <vector>
@@ -12,8 +13,12 @@
 #include "bc.h"
 #include "elem.h"
 #include "elemset.h"
+#include "inertia_loads.h"
 #include "material.h"
+#include "nodal_load.h"
 #include "node.h"
+#include "plane_shape.h"
+#include "surface_loads.h"
 #include "type_index.h"
 
 // The two programs on this model read the archive summary with slightly different rules.
@@ -28,6 +33,18 @@ extern const SummaryRules kAnsmrpRules;
 
 // The stop of an archive in which no node or no element was found.
 extern const char* const kNoMeshMessage;
+// The two lines for a set of plane stress elements with thickness whose thickness is not read.
+extern const char* const kThicknessNotTranslated;
+
+// Loads of the archive that are not translated, as the summary counts them; with -full the
+// load assembly replaces the counts of what it translates.
+struct UntranslatedLoads {
+    int elementSurfaceLoads = 0;  // "SFE," lines and "SFEBLOCK" rows
+    int otherSurfaceLoads = 0;    // "SF,", "SFL," and "SFA," lines
+    int bodyLoads = 0;            // "BF,", "BFE,", "BFL," and "BFA," lines
+    int accelerations = 0;        // "ACEL," lines with a nonzero value
+    int rotations = 0;  // "OMEGA,", "CGOMGA,", "DOMEGA," and "CGLOC," lines with a nonzero value
+};
 
 class Data {
   public:
@@ -51,6 +68,20 @@ class Data {
 
     int problem_type = 1;  // 0 axisymmetric, 1 plane stress, 2 plane strain
 
+    // -full: thicknesses, pressures, gravity and spin are translated, and reals are written
+    // in the shortest form that reads back as the same double.
+    bool full = false;
+    UntranslatedLoads untranslatedLoads;  // set by the summary
+    // -full only: what the readers of real constants and loads find, and the thickness of
+    // every element.
+    std::unordered_map<int, double> realConstants;  // first value of each real constant set
+    SurfaceLoads surfaceLoads;
+    InertiaLoads inertiaLoads;
+    std::vector<double> elemThickness;             // by element, in table order
+    std::vector<bool> thicknessFromConstants;      // by element: the thickness is a real constant
+    std::vector<PositionNodes> elemPositionNodes;  // by element: set by ConvertElements
+    std::vector<NodalLoad> nodalLoads;             // by node, in table order
+
     LineForms lineForms;  // node and element line forms that the readers read (set by the summary)
     // Materials that an "MPDATA" line gives NUXY (set by the summary): for the others PRXY
     // is Poisson's ratio.
@@ -69,6 +100,21 @@ class Data {
     void readElems(std::istream& cdbFile);
     void readMats(std::istream& cdbFile);
     void readBCs(std::istream& cdbFile);
+    // -full only.
+    void readRealConstants(std::istream& cdbFile);
+    void readSurfaceLoads(std::istream& cdbFile);
+    void readInertiaLoads(std::istream& cdbFile);
+
+    // -full only: every element's thickness (after the element and real constant readers),
+    // with the messages of the sets of plane stress elements with thickness.
+    void AssignThickness();
+    // -full only, after the element conversion: each material line gets the thickness of its
+    // elements; a further thickness of one material gets a copy of its line, numbered after the
+    // largest material number of the archive.
+    void SplitMaterials();
+    // -full only, after the problem type: the forces of F lines, pressures, gravity and spin
+    // summed per node into `nodalLoads`, then the loads that are not translated reported.
+    void AssembleLoads();
 
     // Conversion to the plane model, in this order.
     void ConvertElements();
@@ -86,12 +132,19 @@ class Data {
     void ConvertMRP();
     int Valid2dMRPType(int etype);
     void readStress(std::istream& strFile);
+    // Stops the run when the listing gave no stress row (named by `listingName`); warns of
+    // rows whose node is not in the archive.
+    void requireStresses(const std::string& listingName);
     void writeMRP(std::ostream& outFile);
 
     // Table index of the first node with ANSYS number `id`, or -1.
     int nodeIndex(int id);
 
   private:
+    // -full: the load section from `nodalLoads`.
+    void writeNodalLoads(std::ostream& outFile);
+    // Prints the counts of the loads that are not translated (those that are not 0).
+    void reportUntranslatedLoads();
     // An element of a type that is not accepted: the warning, then a stop unless it has a node
     // count of the plane elements that the converter writes.
     void warnUnacceptedType(const Elem& elem, bool planeNodeCount);
@@ -106,4 +159,8 @@ class Data {
     size_t indexedNodes_ = 0;                     // nodes covered by the index
     AcceptedTypeIndex planeTypes_;                // types that translate to plane elements
     AcceptedTypeIndex mrpTypes_;                  // types the MRP file takes
+    bool principalListing_ = false;  // the stress listing has a heading of principal stresses
+    // -full: sets whose key option 3 was set to 3, in the order of the lines that set it; their
+    // messages wait for the thickness of their elements.
+    std::vector<int> thicknessSets_;
 };

@@ -23,8 +23,27 @@ void openInput(std::ifstream& file, const std::string& name, const char* failure
     if (!file.is_open()) throw FatalError(failure);
 }
 
+namespace {
+
+// Reads the command line; false when it is not one the program takes.
+bool parseArguments(const std::vector<std::string>& args, size_t fileCount, bool takesFull,
+                    ArchiveArguments& parsed) {
+    auto word = args.begin();
+    if (takesFull && word != args.end() && *word == "-full") {
+        parsed.full = true;
+        ++word;
+    }
+    parsed.files.assign(word, args.end());
+    if (takesFull)
+        for (const std::string& name : parsed.files)
+            if (!name.empty() && name[0] == '-') return false;
+    return parsed.files.empty() || parsed.files.size() == fileCount;
+}
+
+}  // namespace
+
 int runArchiveProgram(const char* program, const std::vector<std::string>& args, size_t fileCount,
-                      const char* usage, int (*run)(const std::vector<std::string>&)) {
+                      bool takesFull, const char* usage, int (*run)(const ArchiveArguments&)) {
     if (args.size() == 1 && (args[0] == "--help" || args[0] == "-h")) {
         std::cout << usage;
         return 0;
@@ -33,12 +52,13 @@ int runArchiveProgram(const char* program, const std::vector<std::string>& args,
         std::cout << zenta::VersionLine(program);
         return 0;
     }
-    if (!args.empty() && args.size() != fileCount) {
+    ArchiveArguments parsed;
+    if (!parseArguments(args, fileCount, takesFull, parsed)) {
         std::cerr << usage;
         return 1;
     }
     try {
-        return run(args);
+        return run(parsed);
     } catch (const FatalError& stop) {
         std::cout << stop.what() << std::flush;
         return stop.status();

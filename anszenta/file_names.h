@@ -23,10 +23,17 @@ class FileNameSource {
 // (a folder cannot).
 void openInput(std::ifstream& file, const std::string& name, const char* failure);
 
+// The command line of an archive program once it is understood.
+struct ArchiveArguments {
+    bool full = false;               // "-full" came first
+    std::vector<std::string> files;  // the file names, none or all of them
+};
+
 // Runs the driver of `program`: "--help" or "-h" alone prints `usage` and "--version" alone
-// the version line (status 0); any argument count other than 0 or `fileCount` prints the usage
-// on standard error (status 1); otherwise `run` gets the arguments, and a stop it raises is
-// printed on standard output and gives the exit status. Only a run without arguments asks on
-// the console.
+// the version line (status 0). With `takesFull`, a first word "-full" sets `full`, and any
+// other word that begins with "-" prints the usage on standard error (status 1); so does any
+// count of file names other than 0 or `fileCount`. Otherwise `run` gets the arguments, and a
+// stop it raises is printed on standard output and gives the exit status. Only a run without
+// file names asks on the console.
 int runArchiveProgram(const char* program, const std::vector<std::string>& args, size_t fileCount,
-                      const char* usage, int (*run)(const std::vector<std::string>&));
+                      bool takesFull, const char* usage, int (*run)(const ArchiveArguments&));

@@ -10,4 +10,5 @@ struct Material {
     double dens = 0.0;   // DENS, density
     double alpha = 0.0;  // ALPX, thermal expansion (read, never written)
     double tough = 0.0;  // fracture toughness; archives never give it
+    double thick = 1.0;  // thickness of its elements (-full: from their real constants)
 };

@@ -39,7 +39,8 @@ int parseNodeLine(const char* text, const NodeLineForm& form, Node& node) {
     }
 }
 
-// Element block forms: release 5.4 writes 18 numbers per element line, later releases 19.
+// Element block forms: release 5.4 writes 18 numbers per element line, later releases 19. Both
+// begin with the material, the type reference and the real constant set.
 struct ElementBlockForm {
     bool nineteen;    // 19 numbers, element number after the node count
     int secondExtra;  // a node count above this takes a second continuation line
@@ -54,11 +55,11 @@ int parseElementBlockLine(const char* text, const ElementBlockForm& form, Elem& 
     int* n = e.nodes;
     if (form.nineteen)
         return std::sscanf(text, "%d %d %d %d %d %d %d %d %d %d %d %d %d %d %d %d %d %d %d", &e.mat,
-                           &e.type, &x, &x, &x, &x, &x, &x, &e.num_nodes, &x, &e.id, &n[0], &n[1],
-                           &n[2], &n[3], &n[4], &n[5], &n[6], &n[7]);
+                           &e.type, &e.real, &x, &x, &x, &x, &x, &e.num_nodes, &x, &e.id, &n[0],
+                           &n[1], &n[2], &n[3], &n[4], &n[5], &n[6], &n[7]);
     return std::sscanf(text, "%d %d %d %d %d %d %d %d %d %d %d %d %d %d %d %d %d %d", &e.mat,
-                       &e.type, &x, &e.id, &x, &x, &x, &x, &e.num_nodes, &x, &n[0], &n[1], &n[2],
-                       &n[3], &n[4], &n[5], &n[6], &n[7]);
+                       &e.type, &e.real, &e.id, &x, &x, &x, &x, &e.num_nodes, &x, &n[0], &n[1],
+                       &n[2], &n[3], &n[4], &n[5], &n[6], &n[7]);
 }
 
 }  // namespace
@@ -106,10 +107,9 @@ bool ElementRecords::nextFromAttributeLines(Elem& elem) {
     while (reader_.next(line_)) {
         if (!startsWith(line_, "EN,") || line_.size() < 10) continue;
         if (line_.compare(8, 2, "AT") == 0) {
-            int ignored = 0;
             pending = Elem();
             std::sscanf(fromPosition(line_, 14), "%d, %d, %d, %d, %d", &pending.num_nodes,
-                        &pending.mat, &pending.type, &ignored, &pending.id);
+                        &pending.mat, &pending.type, &pending.real, &pending.id);
         } else if (line_.compare(8, 2, "NO") == 0) {
             int* n = pending.nodes;
             std::sscanf(fromPosition(line_, 14), "%d, %d, %d, %d, %d, %d, %d, %d", &n[0], &n[1],

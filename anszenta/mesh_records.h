@@ -31,9 +31,10 @@ class ElementRecords {
   public:
     ElementRecords(std::istream& in, LineForms::Elements form) : reader_(in), form_(form) {}
 
-    // Fills `elem` (number, type reference, material, node count and the first 8 node
-    // numbers; numbers the record does not give are 0) from the next record. The continuation
-    // lines of elements with more nodes are passed over. Returns false after the last one.
+    // Fills `elem` (number, type reference, material, real constant set, node count and the
+    // first 8 node numbers; numbers the record does not give are 0) from the next record. The
+    // continuation lines of elements with more nodes are passed over. Returns false after the last
+    // one.
     bool next(Elem& elem);
 
   private:

@@ -13,6 +13,14 @@ constexpr int kQuadrilateralCode = 3;
 constexpr int kTriangleCode = 2;
 constexpr int kCorners = 4;
 
+// The MRP file holds corner meshes: an element with midside nodes keeps its corners I, J, K, L;
+// a six-node triangle its corners I, J, K, as a quadrilateral whose last two corners are equal.
+void keepCorners(Elem& elem) {
+    if (elem.num_nodes <= kCorners) return;
+    if (elem.num_nodes == 6) elem.nodes[3] = elem.nodes[2];
+    elem.num_nodes = kCorners;
+}
+
 }  // namespace
 
 int Data::Valid2dMRPType(int etype) {
@@ -22,7 +30,10 @@ int Data::Valid2dMRPType(int etype) {
 void Data::ConvertMRP() {
     for (Elem& elem : elems) {
         bool accepted = Valid2dMRPType(elem.type);
-        if (!accepted) warnUnacceptedType(elem, elem.num_nodes == kCorners);
+        if (accepted)
+            keepCorners(elem);
+        else
+            warnUnacceptedType(elem, elem.num_nodes == kCorners);
         // Corner look-up; a corner of 0 (a line cut short) is no node.
         int* corner = elem.nodes;
         int found[kCorners];

@@ -12,6 +12,7 @@
 namespace {
 
 constexpr int kSlots = Elem::kKeptNodes;
+constexpr int kShellType93 = 93;
 
 // Output slot orders, as archive positions 1..8 (0: no node). The archive gives corners at
 // positions 1-4 and the midside nodes 1-2, 2-3, 3-4, 4-1 at positions 5-8; the legacy file
@@ -53,7 +54,7 @@ void Data::ConvertElements() {
         // Archive entries of the positions the element uses, and the node found for each.
         int used = std::clamp(elem.num_nodes, 0, kSlots);
         int entries[kSlots] = {};
-        int found[kSlots];
+        PositionNodes found;
         for (int p = 0; p < kSlots; ++p) {
             found[p] = -1;
             if (p >= used || elem.nodes[p] == 0) continue;  // 0 marks a dropped midside node
@@ -63,11 +64,15 @@ void Data::ConvertElements() {
                 throw FatalError(
                     formatText("Element %d uses undefined node %d\n", elem.id, entries[p]));
         }
-        if (!accepted) requireFlat(elem, found, kSlots);
+        // ANSYS numbers an eight-node shell 93 today: accepted, but only when it is flat.
+        if (!accepted || planeTypes_.ansysType(elsets, elem.type) == kShellType93)
+            requireFlat(elem, found.data(), kSlots);
         float area = 0.0f;
         if (found[0] >= 0 && found[1] >= 0 && found[2] >= 0)
             area = twiceSignedArea(nodes[found[0]], nodes[found[1]], nodes[found[2]]);
 
+        // -full: the loads on the element need its nodes in the archive's positions.
+        if (full) elemPositionNodes.push_back(found);
         const int* order = slotOrder(entries, elem.num_nodes, area);
         for (int k = 0; k < kSlots; ++k) {
             int position = order[k];

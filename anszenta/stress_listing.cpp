@@ -1,21 +1,42 @@
 // Reader of an ANSYS nodal stress listing: the node number and SZ of every row of every block
-// whose heading line begins with the words NODE and SX.
+// whose heading line begins with the words NODE and SX; and the check that it gave any.
 #include <cstdio>
 #include <cstring>
 #include <string>
 
 #include "data.h"
+#include "fatal_error.h"
 #include "line_reader.h"
+#include "text_format.h"
 
 namespace {
 
 constexpr int kStressAxis = 10;
 
-// A heading line's first two words are exactly "NODE" and "SX" (leading blanks allowed).
+// True when the first words of the line are exactly `words` (leading blanks allowed).
+template <size_t N>
+bool beginsWithWords(const std::string& line, const char* const (&words)[N]) {
+    const char* text = line.c_str();
+    for (const char* word : words) {
+        char found[256] = "";  // a piece holds at most 254 characters
+        int consumed = 0;
+        if (std::sscanf(text, "%255s%n", found, &consumed) != 1) return false;
+        if (std::strcmp(found, word) != 0) return false;
+        text += consumed;
+    }
+    return true;
+}
+
+// The heading of a block of component stresses: its first two words are "NODE" and "SX".
 bool isHeading(const std::string& line) {
-    char first[256] = "", second[256] = "";  // a piece holds at most 254 characters
-    std::sscanf(line.c_str(), "%255s %255s", first, second);
-    return std::strcmp(first, "NODE") == 0 && std::strcmp(second, "SX") == 0;
+    static const char* const kWords[] = {"NODE", "SX"};
+    return beginsWithWords(line, kWords);
+}
+
+// The heading of a listing of principal stresses (PRNSOL,S,PRIN), which holds no SZ column.
+bool isPrincipalHeading(const std::string& line) {
+    static const char* const kWords[] = {"NODE", "S1", "S2", "S3", "SINT", "SEQV"};
+    return beginsWithWords(line, kWords);
 }
 
 // A row: the node number and the six stress components SX, SY, SZ, SXY, SYZ, SXZ, read in
@@ -36,7 +57,10 @@ void Data::readStress(std::istream& strFile) {
     LineReader reader(strFile);
     std::string line;
     while (reader.next(line)) {
-        if (!isHeading(line)) continue;
+        if (!isHeading(line)) {
+            principalListing_ = principalListing_ || isPrincipalHeading(line);
+            continue;
+        }
         // Rows follow the heading directly; the first line that is no row ends the block and
         // is not itself looked at as a heading.
         int node = 0;
@@ -50,4 +74,21 @@ void Data::readStress(std::istream& strFile) {
             bcs.push_back(record);
         }
     }
+}
+
+void Data::requireStresses(const std::string& listingName) {
+    if (bcs.empty()) {
+        std::string message;
+        if (principalListing_)
+            message =
+                "The listing holds principal stresses; list component stresses "
+                "(PRNSOL,S,COMP)\n";
+        throw FatalError(message +
+                         formatText("No nodal stresses found in %s\n", listingName.c_str()));
+    }
+    int foreign = 0;
+    for (const BC& stress : bcs)
+        if (nodeIndex(stress.node) < 0) ++foreign;
+    if (foreign > 0)
+        console_ << formatText("%d listed rows name nodes that are not in the archive\n", foreign);
 }

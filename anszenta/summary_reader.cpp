@@ -9,9 +9,11 @@
 
 #include "data.h"
 #include "fatal_error.h"
+#include "inertia_loads.h"
 #include "line_reader.h"
 #include "material_line.h"
 #include "mesh_records.h"
+#include "surface_loads.h"
 #include "text_format.h"
 
 const SummaryRules kAnszentaRules = {"Translator might need updating\n", true, true};
@@ -33,19 +35,6 @@ int numoffFigure(const std::string& line) {
     return comma == nullptr ? 0 : intAt(comma + 1);
 }
 
-// True when an "ACEL," line gives a component other than 0 (every archive written with the
-// solid model holds an all-zero one).
-bool acceleratesAtAll(const std::string& line) {
-    const char* field = fromPosition(line, std::strlen("ACEL,"));
-    for (int component = 0; component < 3; ++component) {
-        if (std::strtod(field, nullptr) != 0.0) return true;
-        field = std::strchr(field, ',');
-        if (field == nullptr) break;
-        ++field;
-    }
-    return false;
-}
-
 // What one pass over the archive finds.
 struct SummaryScan {
     std::optional<ArchiveRelease> release;
@@ -60,9 +49,7 @@ struct SummaryScan {
     std::unordered_set<int> materialsWithNuxy;
 
     int shortFormElementLines = 0;  // rows of later element blocks without the SOLID key
-    int surfaceLoads = 0;
-    int bodyLoads = 0;
-    int accelerations = 0;
+    UntranslatedLoads loads;
 };
 
 using LineHandler = void (*)(SummaryScan& scan, const std::string& line, LineReader& reader);
@@ -82,6 +69,17 @@ void countLine(SummaryScan& scan, const std::string&, LineReader&) {
 template <int SummaryScan::*count>
 void countBlockRows(SummaryScan& scan, const std::string&, LineReader& reader) {
     forEachBlockRow(reader, [&scan](const std::string&) { ++(scan.*count); });
+}
+
+// The same for the counts of loads that are not translated.
+template <int UntranslatedLoads::*count>
+void countLoadLine(SummaryScan& scan, const std::string&, LineReader&) {
+    ++(scan.loads.*count);
+}
+
+template <int UntranslatedLoads::*count>
+void countLoadBlockRows(SummaryScan& scan, const std::string&, LineReader& reader) {
+    forEachBlockRow(reader, [&scan](const std::string&) { ++(scan.loads.*count); });
 }
 
 // A "NUMOFF" line: a later one overrides an earlier one.
@@ -134,8 +132,18 @@ void noteElementLine(SummaryScan& scan, const std::string&, LineReader&) {
     scan.meshDataSeen = true;
 }
 
+void noteSurfaceLoadLine(SummaryScan& scan, const std::string& line, LineReader&) {
+    if (isSurfaceLoadLine(line)) ++scan.loads.elementSurfaceLoads;
+}
+
+// Accelerations and rotational velocities count when a value is not 0 (every archive written
+// with the solid model holds an all-zero "ACEL" line).
 void noteAcceleration(SummaryScan& scan, const std::string& line, LineReader&) {
-    if (acceleratesAtAll(line)) ++scan.accelerations;
+    if (anyNonzero(inertiaComponents(line, std::strlen("ACEL,")))) ++scan.loads.accelerations;
+}
+
+void noteRotation(SummaryScan& scan, const std::string& line, LineReader&) {
+    if (anyNonzero(inertiaComponents(line, line.find(',') + 1))) ++scan.loads.rotations;
 }
 
 // Every command line that the summary looks at; the first prefix that matches decides.
@@ -153,17 +161,22 @@ const SummaryKeyword kSummaryKeywords[] = {
     {"EBLOCK", noteElementBlock},
     {"N,", noteNodeLine},
     {"EN,", noteElementLine},
-    // Surface loads, body loads and accelerations, which are not translated.
-    {"SFEBLOCK", countBlockRows<&SummaryScan::surfaceLoads>},
-    {"SFE,", countLine<&SummaryScan::surfaceLoads>},
-    {"SF,", countLine<&SummaryScan::surfaceLoads>},
-    {"SFL,", countLine<&SummaryScan::surfaceLoads>},
-    {"SFA,", countLine<&SummaryScan::surfaceLoads>},
-    {"BF,", countLine<&SummaryScan::bodyLoads>},
-    {"BFE,", countLine<&SummaryScan::bodyLoads>},
-    {"BFL,", countLine<&SummaryScan::bodyLoads>},
-    {"BFA,", countLine<&SummaryScan::bodyLoads>},
+    // Surface loads, body loads, accelerations and rotational velocities, which are not
+    // translated (with -full the load assembly translates some of them).
+    {"SFEBLOCK", countLoadBlockRows<&UntranslatedLoads::elementSurfaceLoads>},
+    {"SFE,", noteSurfaceLoadLine},
+    {"SF,", countLoadLine<&UntranslatedLoads::otherSurfaceLoads>},
+    {"SFL,", countLoadLine<&UntranslatedLoads::otherSurfaceLoads>},
+    {"SFA,", countLoadLine<&UntranslatedLoads::otherSurfaceLoads>},
+    {"BF,", countLoadLine<&UntranslatedLoads::bodyLoads>},
+    {"BFE,", countLoadLine<&UntranslatedLoads::bodyLoads>},
+    {"BFL,", countLoadLine<&UntranslatedLoads::bodyLoads>},
+    {"BFA,", countLoadLine<&UntranslatedLoads::bodyLoads>},
     {"ACEL,", noteAcceleration},
+    {"OMEGA,", noteRotation},
+    {"CGOMGA,", noteRotation},
+    {"DOMEGA,", noteRotation},
+    {"CGLOC,", noteRotation},
 };
 
 SummaryScan scanArchive(std::istream& cdbFile) {
@@ -183,6 +196,19 @@ SummaryScan scanArchive(std::istream& cdbFile) {
 }
 
 }  // namespace
+
+void Data::reportUntranslatedLoads() {
+    const UntranslatedLoads& loads = untranslatedLoads;
+    const std::pair<int, const char*> untranslated[] = {
+        {loads.elementSurfaceLoads + loads.otherSurfaceLoads,
+         " surface load lines not translated\n"},
+        {loads.bodyLoads, " body load lines not translated\n"},
+        {loads.accelerations, " acceleration lines not translated\n"},
+        {loads.rotations, " rotational velocity lines not translated\n"},
+    };
+    for (const auto& [count, what] : untranslated)
+        if (count > 0) console_ << count << what;
+}
 
 void Data::readSummary(std::istream& cdbFile) {
     std::streampos start = cdbFile.tellg();
@@ -222,15 +248,9 @@ void Data::readSummary(std::istream& cdbFile) {
     if (scan.shortFormElementLines > 0)
         console_ << formatText("%d element lines of blocks without the SOLID key not translated\n",
                                scan.shortFormElementLines);
-    if (rules_.reportsUntranslatedLoads) {
-        const std::pair<int, const char*> untranslated[] = {
-            {scan.surfaceLoads, " surface load lines not translated\n"},
-            {scan.bodyLoads, " body load lines not translated\n"},
-            {scan.accelerations, " acceleration lines not translated\n"},
-        };
-        for (const auto& [count, what] : untranslated)
-            if (count > 0) console_ << count << what;
-    }
+    untranslatedLoads = scan.loads;
+    // With -full the loads are reported once the load assembly has translated what it can.
+    if (rules_.reportsUntranslatedLoads && !full) reportUntranslatedLoads();
 
     // Figures of the archive's own "NUMOFF" lines that are not positive stop without a word;
     // counted ones say that nothing was found.

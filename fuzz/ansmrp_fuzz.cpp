@@ -26,7 +26,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
                                                           : input.substr(split + marker.size()));
     Data dat(console, kAnsmrpRules);
     try {
-        translateForMapping(archive, listing, mrp, dat);
+        translateForMapping(archive, listing, "listing.str", mrp, dat);
     } catch (const FatalError&) {
     }
     return 0;

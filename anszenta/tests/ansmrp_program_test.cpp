@@ -112,7 +112,7 @@ TEST(AnsmrpCommandLine, HelpAndMisuse) {
 TEST(AnsmrpCommandLine, FailedRunKeepsAnExistingFile) {
     ScratchDir dir;
     writeFile(dir.file("m.cdb"),
-              "/COM,ANSYS RELEASE  5.6\nNUMOFF,NODE,2\nNUMOFF,ELEM,1\nET,1,82\n"
+              "/COM,ANSYS RELEASE  5.6\nNUMOFF,NODE,2\nNUMOFF,ELEM,1\nET,1,77\n"
               "NBLOCK,6,SOLID\n(3i8,6e16.9)\n1 0 0 0 0 0\n2 0 0 1 0 0\nN,R5.3,LOC,-1\n"
               "EBLOCK,19,SOLID\n(19i7)\n1 1 1 1 0 0 0 0 8 0 3 1 2 2 1 1 1 1 1\n-1\n");
     writeFile(dir.file("old.mrp"), "kept");
@@ -122,7 +122,7 @@ TEST(AnsmrpCommandLine, FailedRunKeepsAnExistingFile) {
               "ANSYS Version: 5.6\nNumber of nodes: 2\nNumber of elements: 1\n"
               "Number of materials: 0\nNumber of element sets: 1\n"
               "Number of nodal boundary conditions: 0\nAnsys element type (1) might not translate\n"
-              "Element 3 is of ANSYS type 82, which is not a plane element\n");
+              "Element 3 is of ANSYS type 77, which is not a plane element\n");
     EXPECT_EQ(readFile(dir.file("old.mrp")), "kept");
     EXPECT_EQ(dir.entries(), (std::vector<std::string>{"m.cdb", "old.mrp"}));
 }
@@ -147,8 +147,11 @@ TEST(AnsmrpCommandLine, ArchivesOfTodayGiveTheirExpectedOutputs) {
         const char* archive;
         const char* listing;
     };
-    const Fixture fixtures[] = {
-        {"year_etblock", "year_etblock"}, {"no_release", "no_release"}, {"solid_3d", "no_release"}};
+    const Fixture fixtures[] = {{"year_etblock", "year_etblock"},
+                                {"no_release", "no_release"},
+                                {"solid_3d", "no_release"},
+                                {"neutral_crlf", "neutral_crlf"},
+                                {"workbench_blank", "workbench_blank"}};
     for (const Fixture& f : fixtures) {
         const std::string stem = kData + "/" + f.archive;
         const bool maps = fileExists(stem + ".mrp");
@@ -162,6 +165,27 @@ TEST(AnsmrpCommandLine, ArchivesOfTodayGiveTheirExpectedOutputs) {
         } else {
             EXPECT_FALSE(fileExists(dir.file("out.mrp"))) << f.archive;
         }
+    }
+}
+
+// A listing from which no stress row is read (principal stresses, reactions) stops the run,
+// naming the listing as it was given, and leaves no MRP file.
+TEST(AnsmrpCommandLine, ListingsWithoutComponentStressesStop) {
+    const std::string summary = readFile(kData + "/workbench_blank.ansmrp.txt");
+    const std::pair<const char*, std::string> cases[] = {
+        {"workbench_blank_prin.str",
+         "The listing holds principal stresses; list component stresses (PRNSOL,S,COMP)\n"},
+        {"workbench_blank_reactions.str", ""},
+    };
+    for (const auto& [listing, hint] : cases) {
+        ScratchDir dir;
+        const std::string listingName = kData + "/" + listing;
+        auto result = runProgram(
+            kExe, {kData + "/workbench_blank.cdb", listingName, dir.file("out.mrp")}, "");
+        EXPECT_EQ(result.status, 1) << listing;
+        EXPECT_EQ(result.out, summary + hint + "No nodal stresses found in " + listingName + "\n")
+            << listing;
+        EXPECT_TRUE(dir.entries().empty()) << listing;
     }
 }
 

@@ -244,13 +244,21 @@ TEST(ReadSummary, LoadsThatAreNotTranslatedAreCounted) {
         "        4        2        1-1.0000000000000E+006\n       -1\n"
         "SFGRAD,PRES,0\nBF,       5,TEMP,  1.2E+02\nBFE,1,TEMP,1,20\nBFL,1,TEMP,3\nBFA,1,TEMP,3\n"
         "BFUNIF,TEMP,20\nACEL,  0.00000000    ,  0.00000000    ,  0.00000000    \n"
-        "ACEL,0,,9.81\nACEL,,,\nACEL, 1.0\n";
+        "ACEL,0,,9.81\nACEL,,,\nACEL, 1.0\n"
+        // The end line of a block is no surface load line.
+        "SFEBLOCK,4,PRES,         1,        16,0\n(i9,i4,i4,6(pg20.9))\n"
+        "        1   1   1      1000.00000          1000.00000          1000.00000"
+        "          1000.00000\nSFE,end,LOC,       -1,\n"
+        // Spin: every line with a nonzero value, of the model or of a second frame.
+        "OMEGA, 0, 2500, 0\nOMEGA,  0.00000000    ,  0.00000000    ,  0.00000000    ,     0\n"
+        "OMEGA,,,-1.5\nCGOMGA,0,0,3\nCGOMGA,0,0,0\nDOMEGA,0,1\nCGLOC,0,0,0\nCGLOC,2\n";
     Summary s;
     EXPECT_EQ(s.run(archive), "<no stop>");
     EXPECT_EQ(s.console.str(), std::string("ANSYS Version: 5.6\n") + kCountsOfOne +
-                                   "6 surface load lines not translated\n"
+                                   "7 surface load lines not translated\n"
                                    "4 body load lines not translated\n"
-                                   "2 acceleration lines not translated\n");
+                                   "2 acceleration lines not translated\n"
+                                   "5 rotational velocity lines not translated\n");
     // The stress program names none.
     std::ostringstream console;
     Data mapping(console, kAnsmrpRules);
@@ -499,6 +507,26 @@ TEST(ReadElems, Release4UsesAttributeLinesWhateverItsSubNumber) {
     EXPECT_EQ(f.dat.elems[0].id, 5);
 }
 
+TEST(ReadElems, RealConstantSetInEveryForm) {
+    const std::pair<LineForms::Elements, std::string> cases[] = {
+        {LineForms::Elements::Block19,
+         "EBLOCK,19,SOLID\n(19i7)\n" + block19({2, 1, 7, 1, 0, 0, 0, 0, 4, 0, 31, 1, 2, 3, 4})},
+        {LineForms::Elements::Block18,
+         "EBLOCK,18,SOLID\n(18i6)\n" + block19({3, 2, 7, 41, 1, 0, 0, 0, 4, 0, 5, 6, 7, 8})},
+        {LineForms::Elements::AttributeLines,
+         "EN,R5.0,ATTR,     4,     3,     1,     7,    17\n"
+         "EN,R5.0,NODE,     1,     2,     3,     4\n"},
+    };
+    for (const auto& [form, archive] : cases) {
+        ElementReading f(form);
+        f.read(&Data::readElems, archive);
+        ASSERT_EQ(f.dat.numElems(), 1) << archive;
+        EXPECT_EQ(f.dat.elems[0].real, 7) << archive;
+        EXPECT_NE(f.dat.elems[0].type, 7) << archive;
+        EXPECT_NE(f.dat.elems[0].id, 7) << archive;
+    }
+}
+
 TEST(ReadElems, CapacityIsTheElementFigure) {
     ElementReading f(LineForms::Elements::Block19, 1);
     std::string line = block19({1, 1, 1, 1, 0, 0, 0, 0, 4, 0, 1, 1, 2, 3, 4});
@@ -672,3 +700,136 @@ TEST(ReadBCs, UnconvertedLabelsWarnAndStillCount) {
 }
 
 }  // namespace
+
+// ---- surface loads (-full) ----
+
+struct PressureCase {
+    const char* name;
+    std::string archive;
+    std::vector<SurfaceLoad> pressures;  // element, face, kind, values
+    int untranslated;
+};
+
+bool samePressure(const SurfaceLoad& a, const SurfaceLoad& b) {
+    return a.element == b.element && a.face == b.face && a.kind == b.kind &&
+           std::equal(std::begin(a.values), std::end(a.values), std::begin(b.values));
+}
+
+TEST(ReadSurfaceLoads, LinesAndBlockRows) {
+    const std::string block4 =
+        "SFEBLOCK,4,PRES,         1,        16,0\n(i9,i4,i4,6(pg20.9))\n"
+        "        1   5   1      1000.00000          1000.00000          1000.00000"
+        "          1000.00000\n"
+        "        2   1   2      0.00000000          0.00000000          0.00000000"
+        "          0.00000000\n"
+        "SFE,end,LOC,       -1,\n";
+    const PressureCase cases[] = {
+        {"values on the next line",
+         "SFE,       1,   1,PRES,1,R5.0\n  300.000000      300.000000      300.000000      "
+         "300.000000\nSFE,       2,   3,PRES,1,UNBL\r\n  1.5  -2.5\r\n",
+         {{1, 1, 1, {300, 300, 300, 300}}, {2, 3, 1, {1.5, -2.5, 1.5, 1.5}}},
+         0},
+        {"values on the line",
+         "SFE,12,1,PRES,,100\nSFE,       4,     2,PRES, 0,  1.00000000E+06    \r\n"
+         "SFE,5,4,PRES,1,10,20\nSFE,6,4,PRES,1,10,,30\nSFE,7,2,PRES,1\n",
+         {{12, 1, 1, {100, 100, 100, 100}},
+          {4, 2, 1, {1e6, 1e6, 1e6, 1e6}},
+          {5, 4, 1, {10, 20, 10, 10}},
+          {6, 4, 1, {10, 10, 30, 10}},
+          {7, 2, 1, {0, 0, 0, 0}}},
+         0},
+        {"block rows with their end line",
+         block4,
+         {{1, 5, 1, {1000, 1000, 1000, 1000}}, {2, 1, 2, {0, 0, 0, 0}}},
+         0},
+        {"block of one value per row, ended by -1",
+         "SFEBLOCK,1,PRES\n(3i9,1e21.13e3)\n        2        2        1 1.0000000000000E+006\n"
+         "        4        2        1-1.0000000000000E+006\n       -1\n",
+         {{2, 2, 1, {1e6, 1e6, 1e6, 1e6}}, {4, 2, 1, {-1e6, -1e6, -1e6, -1e6}}},
+         0},
+        {"a later load replaces an earlier one",
+         "SFE,3,1,PRES,1,5\nSFE,3,1,PRES,2,7\nSFE,3,2,PRES,1,6\nSFE,3,1,PRES,1,8,9\n",
+         {{3, 1, 1, {8, 9, 8, 8}}, {3, 1, 2, {7, 7, 7, 7}}, {3, 2, 1, {6, 6, 6, 6}}},
+         0},
+        {"other labels and loads that name no face",
+         "SFE,1,1,CONV,1,5\nSFE,1,1,CONV,1,R5.0\n 5 5 5 5\nSFE,ALL,1,PRES,1,5\n"
+         "SFE,1,1,PRES,1,R5.0\nSFE,1,2,PRES,x,3\n"
+         "SFEBLOCK,        2,        1,        1,        0\n(3i9,1e21.13e3)\n"
+         "        2        2        1 1.0000000000000E+006\n       -1\n"
+         "SFEBLOCK,1,PRES\n(3i9)\n        2        2\n"
+         "SFE,end,LOC,       -1,\nSF,ALL,PRES,1\n",
+         {},
+         7},
+    };
+    for (const PressureCase& c : cases) {
+        ArchiveFixture f;
+        f.read(&Data::readSurfaceLoads, c.archive);
+        const auto& read = f.dat.surfaceLoads.pressures;
+        ASSERT_EQ(read.size(), c.pressures.size()) << c.name;
+        for (size_t k = 0; k < read.size(); ++k)
+            EXPECT_TRUE(samePressure(read[k], c.pressures[k])) << c.name << " " << k;
+        EXPECT_EQ(f.dat.surfaceLoads.untranslated, c.untranslated) << c.name;
+        EXPECT_EQ(f.console.str(), "") << c.name;
+    }
+}
+
+TEST(ReadSurfaceLoads, TheEndLineOfABlockIsNoSurfaceLoadLine) {
+    EXPECT_FALSE(isSurfaceLoadLine("SFE,end,LOC,       -1,\r\n"));
+    EXPECT_FALSE(isSurfaceLoadLine("SFE, END ,LOC,-1\n"));
+    EXPECT_TRUE(isSurfaceLoadLine("SFE,       1,   1,PRES,1,R5.0\n"));
+    EXPECT_TRUE(isSurfaceLoadLine("SFE,ALL,1,PRES,,1\n"));
+    EXPECT_FALSE(isSurfaceLoadLine("SFEBLOCK,4,PRES\n"));
+}
+
+// ---- accelerations and spin (-full) ----
+
+TEST(ReadInertiaLoads, TheLastLineWithAValueApplies) {
+    ArchiveFixture f;
+    f.read(&Data::readInertiaLoads,
+           "ACEL,  0.00000000    ,  9.81000000    ,  0.00000000    \n"
+           "ACEL,1,2,3\nACEL,0,0,5\nACEL,,,\nACEL,0,0,-1\n"
+           "OMEGA, 0, 2500, 0\nOMEGA, 1, 0, 7,     0\nOMEGA,0,0,0\n"
+           "CGOMGA,0,0,3\nCGOMGA,0,0,0\nDOMEGA,0,1\nCGLOC,0,0,0\nCGLOC,2\n");
+    const InertiaLoads& loads = f.dat.inertiaLoads;
+    EXPECT_TRUE(loads.accelerated);
+    EXPECT_EQ(loads.acceleration, (Components{1, 2, 3}));
+    EXPECT_EQ(loads.zOnlyAccelerations, 2);
+    EXPECT_TRUE(loads.spinning);
+    EXPECT_EQ(loads.spin, (Components{1, 0, 7}));
+    EXPECT_EQ(loads.frameRotations, 3);
+
+    ArchiveFixture none;
+    none.read(&Data::readInertiaLoads, "ACEL,0,0,0\nOMEGA,,\n");
+    EXPECT_FALSE(none.dat.inertiaLoads.accelerated);
+    EXPECT_FALSE(none.dat.inertiaLoads.spinning);
+    EXPECT_EQ(none.dat.inertiaLoads.zOnlyAccelerations, 0);
+}
+
+// ---- real constants (-full) ----
+
+TEST(ReadRealConstants, FirstValueOfEverySet) {
+    const std::pair<const char*, std::unordered_map<int, double>> cases[] = {
+        {"R,       1,  5.00000000    ,\nR,2,0.25,3,4\nR,       3,\nR,4,,7\nR,x,1\n",
+         {{1, 5.0}, {2, 0.25}, {3, 0.0}, {4, 0.0}}},
+        // Two sets, the first continued on a second row: the second set follows it.
+        {"RLBLOCK,       2,       3,      10,       7\n(2i8,6g16.9)\n(7g16.9)\n"
+         "       2      10  1.00000000     0.566900000E-07  0.00000000      0.00000000      "
+         "0.00000000      0.00000000    \n"
+         "  7.00000000      8.00000000      9.00000000      10.0000000    \n"
+         "       3       2  2.50000000      1.00000000    \n"
+         "R,       5,  5.00000000    ,\n",
+         {{2, 1.0}, {3, 2.5}, {5, 5.0}}},
+        // A later definition replaces an earlier one; a block ends at a command line.
+        {"R,1,4\nRLBLOCK,       3,       1,       6,       7\r\n(2i8,6g16.9)\r\n(7g16.9)\r\n"
+         "       1       1 -2.00000000    \r\n\r\nET,1,182\n       9       1  3.0\nR,2,3\nR,2\n",
+         {{1, -2.0}}},
+        {"RLBLOCK,       1,       1,       6,       7\n(2i8,6g16.9)\n(7g16.9)\n"
+         "       1       0\n",
+         {}},
+    };
+    for (const auto& [archive, expected] : cases) {
+        ArchiveFixture f;
+        f.read(&Data::readRealConstants, archive);
+        EXPECT_EQ(f.dat.realConstants, expected) << archive;
+    }
+}

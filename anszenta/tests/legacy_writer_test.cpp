@@ -91,6 +91,53 @@ TEST(WriteData, WideNumbersNeverTouch) {
     EXPECT_NE(text.find("\n    1 -1.50e-300  3.00e-01"), std::string::npos) << text;
 }
 
+// With -full every real of the file reads back as the double of the model: the shortest such
+// text, right-aligned in the field of the historic format, wider where it must be. The
+// element is 0.04373 wide at x = 12345.67891 (7 significant digits would make it 0.04).
+TEST(WriteData, FullWritesRealsThatReadBackExactly) {
+    ArchiveFixture f;
+    f.dat.full = true;
+    addNode(f.dat, 3, 12345.67891, 0.0);
+    addNode(f.dat, 7, 12345.72264, 0.0);
+    addNode(f.dat, 9, 12345.72264, 0.04373);
+    addNode(f.dat, 11, 12345.67891, 0.1 + 0.2);
+    Material m;
+    m.id = 4;
+    m.ex = 206842.7;
+    m.nu = 0.3;
+    m.thick = 1.2345;
+    m.dens = 7.85e-9;
+    f.dat.mats.push_back(m);
+    addElem(f.dat, 21, 1, 4, {1, 0, 2, 0, 3, 0, 4, 0}, 4);
+    addBC(f.dat, BC::kFixed, 3, 1, 0.0);
+    addBC(f.dat, BC::kDisplacement, 9, 5, -0.002);
+    addBC(f.dat, BC::kForce, 11, 1, 1.0 / 6);  // summed into nodalLoads, not written itself
+    f.dat.nodalLoads.resize(4);
+    f.dat.nodalLoads[3] = {1.0 / 6, -2.5, true};
+    f.dat.nodalLoads[1] = {0.0, -1.2345678901234568e-300, false};
+    f.dat.nodalLoads[2] = {0.0, 0.0, true};  // named by an F line of 0
+    std::ostringstream out;
+    f.dat.writeData(out);
+    EXPECT_EQ(out.str(),
+              "Palva file created from ANSYS input\n"
+              "     4     1     1     1\n"
+              "    1  206842.7       0.3    1.2345         0  7.85e-09 0.00E+000 0.00E+000 "
+              "0.00E+000 0.00E+000 0.00E+000 0.00E+000 0.00E+000 0.00E+000 0.00E+000\n"
+              "    21     4     1     0     2     0     3     0     4     0\n"
+              "    1          12345.67891                    0\n"
+              "    2          12345.72264                    0\n"
+              "    3          12345.72264              0.04373\n"
+              "    4          12345.67891  0.30000000000000004\n"
+              "AFIXITY\n2\n"
+              "    1    1  0.0\n"
+              "    3    5               -0.002\n"
+              "ALOADS\n3\n"
+              "2  1                     0 -1.2345678901234568e-300\n"
+              "3  1                     0                    0\n"
+              "4  1   0.16666666666666666                 -2.5\n");
+    EXPECT_EQ(f.console.str(), "");
+}
+
 TEST(WriteData, OneNodeModelWritesElementFieldsFiveWide) {
     ArchiveFixture f;
     addNode(f.dat, 1, 1.0, 2.0);

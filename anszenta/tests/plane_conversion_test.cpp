@@ -117,6 +117,21 @@ TEST(ConvertElements, ElementsOfTypesNotAccepted) {
         {"no set, 4 nodes", 0, 4, 0.0, warning,
          "Element 7 is of ANSYS type 0, which is not a plane element\n"},
     };
+    // ANSYS numbers an eight-node shell 93 today: accepted without a warning while it is flat.
+    const char* shell93 = "Element 7 is of ANSYS type 93, which is not a plane element\n";
+    const TypeCase shells[] = {
+        {"flat type 93", 93, 8, 0.0, "", "<no stop>"},
+        {"type 93 off the plane", 93, 8, 0.5, "", shell93},
+        {"six-node type 93 off the plane", 93, 6, -1.0, "", shell93},
+    };
+    for (const TypeCase& c : shells) {
+        SquareModel f;
+        addElemSet(f.dat, 2, c.ansysType);
+        f.dat.nodes[2].z = c.z;
+        addElem(f.dat, 7, 2, c.numNodes, {10, 20, 30, 40, 50, 60, 70, 80});
+        EXPECT_EQ(ArchiveFixture::stopMessage([&] { f.dat.ConvertElements(); }), c.stop) << c.name;
+        EXPECT_EQ(f.console.str(), c.console) << c.name;
+    }
     for (const TypeCase& c : cases) {
         SquareModel f;
         if (c.ansysType != 0) addElemSet(f.dat, 2, c.ansysType);

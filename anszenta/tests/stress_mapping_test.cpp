@@ -2,8 +2,10 @@
 // reader and the MRP writer.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
 #include <sstream>
+#include <vector>
 
 #include "archive_test_support.h"
 #include "model_builder.h"
@@ -12,7 +14,8 @@ namespace {
 
 using Corners = std::array<int, 4>;
 
-// Nodes 1 (0,0), 2 (1,0), 3 (1,1), 4 (0,1); element type reference 1 is ANSYS type 42.
+// Nodes 1 (0,0), 2 (1,0), 3 (1,1), 4 (0,1); element type reference 1 is ANSYS type 42, 2 an
+// eight-node type that the MRP file does not take.
 struct MappingModel {
     std::ostringstream console;
     Data dat{console, kAnsmrpRules};
@@ -22,7 +25,7 @@ struct MappingModel {
         addNode(dat, 3, 1, 1);
         addNode(dat, 4, 0, 1);
         addElemSet(dat, 1, 42);
-        addElemSet(dat, 2, 82);
+        addElemSet(dat, 2, 77);
     }
     const Elem& convert(std::initializer_list<int> nodes, int type = 1, int numNodes = 4) {
         addElem(dat, 5, type, numNodes, nodes);
@@ -79,7 +82,7 @@ TEST(ConvertMRP, UnacceptedTypes) {
     MappingModel eight;
     addElem(eight.dat, 6, 2, 8, {1, 2, 3, 4, 1, 2, 3, 4});
     EXPECT_EQ(ArchiveFixture::stopMessage([&] { eight.dat.ConvertMRP(); }),
-              "Element 6 is of ANSYS type 82, which is not a plane element\n");
+              "Element 6 is of ANSYS type 77, which is not a plane element\n");
     EXPECT_EQ(eight.console.str(), "Ansys element type (2) might not translate\n");
     MappingModel shell;
     addElemSet(shell.dat, 3, 181);
@@ -87,6 +90,43 @@ TEST(ConvertMRP, UnacceptedTypes) {
     addElem(shell.dat, 8, 3, 4, {1, 2, 3, 4});
     EXPECT_EQ(ArchiveFixture::stopMessage([&] { shell.dat.ConvertMRP(); }),
               "Element 8 is of ANSYS type 181, which is not a plane element\n");
+}
+
+// The plane elements of today's releases: PLANE182 as PLANE42, PLANE82 and PLANE183 by their
+// corners. Midside nodes 5 (0.5,0), 6 (1,0.5), 7 (0.5,1), 8 (0,0.5).
+struct CornerCase {
+    const char* name;
+    int ansysType;
+    int numNodes;
+    std::vector<int> nodes;
+    int code;     // MRP element code
+    int corners;  // num_nodes written
+    Corners written;
+};
+
+TEST(ConvertMRP, ElementsOfTodayByTheirCorners) {
+    const CornerCase cases[] = {
+        {"PLANE182", 182, 4, {1, 2, 3, 4}, 3, 4, {1, 2, 3, 4}},
+        {"PLANE82", 82, 8, {1, 2, 3, 4, 5, 6, 7, 8}, 3, 4, {1, 2, 3, 4}},
+        {"PLANE183 clockwise", 183, 8, {1, 4, 3, 2, 8, 7, 6, 5}, 3, 4, {1, 2, 3, 4}},
+        {"PLANE183 collapsed", 183, 8, {1, 2, 3, 3, 5, 6, 3, 8}, 2, 3, {1, 2, 3, 3}},
+        {"six-node triangle", 183, 6, {1, 2, 3, 5, 6, 8}, 2, 3, {1, 2, 3, 3}},
+        {"six-node triangle clockwise", 183, 6, {1, 3, 2, 8, 6, 5}, 2, 3, {1, 2, 3, 3}},
+    };
+    for (const CornerCase& c : cases) {
+        MappingModel m;
+        const double midsides[4][2] = {{.5, 0}, {1, .5}, {.5, 1}, {0, .5}};
+        for (int k = 0; k < 4; ++k) addNode(m.dat, 5 + k, midsides[k][0], midsides[k][1]);
+        addElemSet(m.dat, 3, c.ansysType);
+        Elem& elem = addElem(m.dat, 9, 3, c.numNodes, {});
+        std::copy(c.nodes.begin(), c.nodes.end(), elem.nodes);
+        m.dat.ConvertMRP();
+        const Elem& e = m.dat.elems.back();
+        EXPECT_EQ(e.type, c.code) << c.name;
+        EXPECT_EQ(e.num_nodes, c.corners) << c.name;
+        EXPECT_EQ(cornersOf(e), c.written) << c.name;
+        EXPECT_EQ(m.console.str(), "") << c.name;
+    }
 }
 
 TEST(ConvertMRP, CornerReferences) {
@@ -170,6 +210,52 @@ TEST(ReadStress, HeadingWordsAreComparedWhole) {
 TEST(ReadStress, ANodeListedTwiceGivesTwoRecords) {
     std::string block = std::string(kHeading) + "       5  0 0 1 0 0 0\n\n";
     EXPECT_EQ(stressesOf(block + block + block), (Stresses{{5, 1.0}, {5, 1.0}, {5, 1.0}}));
+}
+
+// What the stress program says of a listing once it is read: a stop without stress rows
+// (naming principal stresses when the listing holds them), a warning for rows of nodes that
+// the archive does not have.
+struct ListingCheckCase {
+    const char* name;
+    std::string listing;
+    const char* stop;
+    const char* console;
+};
+
+TEST(RequireStresses, ListingsWithoutStressesStopTheRun) {
+    const ListingCheckCase cases[] = {
+        {"component stresses", std::string(kHeading) + "       1  1 2 3 4 5 6\n", "<no stop>", ""},
+        {"principal stresses",
+         " PRINT S    NODAL SOLUTION PER NODE\n\n"
+         "    NODE       S1          S2          S3          SINT        SEQV    \n"
+         "       1   200.00      0.0000     -50.000      250.00      229.13    \n",
+         "The listing holds principal stresses; list component stresses (PRNSOL,S,COMP)\n"
+         "No nodal stresses found in run/plate.str\n",
+         ""},
+        {"reactions",
+         " PRINT F    REACTION SOLUTIONS PER NODE\n\n    NODE       FX           FY\n"
+         "       1  -500.00       0.0000\n",
+         "No nodal stresses found in run/plate.str\n", ""},
+        {"no headings", "       1  1 2 3 4 5 6\n", "No nodal stresses found in run/plate.str\n",
+         ""},
+        {"principal and component blocks",
+         "  NODE S1 S2 S3 SINT SEQV\n 1 1 1 1 1 1\n\n" + std::string(kHeading) +
+             "       2  1 2 3 4 5 6\n",
+         "<no stop>", ""},
+        {"rows of nodes not in the archive",
+         std::string(kHeading) + "       1  1 2 3 4 5 6\n      77  1 2 3 4 5 6\n"
+                                 "      78  1 2 3 4 5 6\n",
+         "<no stop>", "2 listed rows name nodes that are not in the archive\n"},
+    };
+    for (const ListingCheckCase& c : cases) {
+        MappingModel m;
+        std::istringstream in(c.listing);
+        m.dat.readStress(in);
+        EXPECT_EQ(ArchiveFixture::stopMessage([&] { m.dat.requireStresses("run/plate.str"); }),
+                  c.stop)
+            << c.name;
+        EXPECT_EQ(m.console.str(), c.console) << c.name;
+    }
 }
 
 // ---- MRP writer ----

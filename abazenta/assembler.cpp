@@ -9,6 +9,7 @@
 #include "error.h"
 #include "fields.h"
 #include "fixities.h"
+#include "mesh_reader.h"
 #include "messages.h"
 #include "nodal_loads.h"
 #include "writer.h"
@@ -19,8 +20,8 @@ namespace {
 
 class Assembler {
   public:
-    Assembler(const DeckModel& deck, bool full, std::ostream& diagnostics)
-        : deck_(deck), full_(full), diagnostics_(diagnostics) {}
+    Assembler(DeckModel&& deck, bool full, std::ostream& diagnostics)
+        : deck_(std::move(deck)), full_(full), diagnostics_(diagnostics) {}
 
     LegacyModel run() {
         place_meshes();
@@ -56,11 +57,11 @@ class Assembler {
         }
         std::size_t first_node = 0, first_element = 0;
         for (const Instance& instance : deck_.instances) {
-            const Mesh& mesh = deck_.parts[static_cast<std::size_t>(instance.part)].mesh;
+            Mesh& mesh = deck_.parts[static_cast<std::size_t>(instance.part)].mesh;
             placed_.push_back(
                 {&mesh, instance.part, &instance.placement, first_node, first_element});
             first_node += mesh.node_xy.size();
-            first_element += mesh.elements.size();
+            first_element += mesh.element_info.size();
         }
     }
 
@@ -88,14 +89,16 @@ class Assembler {
         std::size_t nodes = 0;
         for (const PlacedMesh& placed : placed_) {
             nodes += placed.mesh->node_xy.size();
-            element_count_ += placed.mesh->elements.size();
+            element_count_ += placed.mesh->element_info.size();
         }
         if (nodes > static_cast<std::size_t>(MAX_NODES))
             throw TranslationError(messages::kTooManyNodes, 1);
         if (element_count_ > static_cast<std::size_t>(MAX_ELEM))
             throw TranslationError(messages::kTooManyElements, 1);
-        model_.nodes.reserve(nodes);
-        model_.elements.reserve(element_count_);
+        if (deck_.has_parts()) {
+            model_.nodes.reserve(nodes);
+            model_.elements.reserve(element_count_);
+        }
     }
 
     void check_plane() const {
@@ -109,6 +112,11 @@ class Assembler {
     }
 
     void place_nodes() {
+        // A deck without parts is its own mesh as it stands: its node table moves over whole.
+        if (!deck_.has_parts()) {
+            model_.nodes = std::move(deck_.deck_mesh.node_xy);
+            return;
+        }
         for (const PlacedMesh& placed : placed_) {
             for (const NodeXY& xy : placed.mesh->node_xy)
                 model_.nodes.push_back(placed.placement != nullptr ? placed.placement->apply(xy)
@@ -116,32 +124,36 @@ class Assembler {
         }
     }
 
+    // Each placed mesh's node numbers are resolved (once per part); a deck without parts then
+    // gives its element table to the output model, instances copy theirs with their first node.
     void place_elements() {
         if (full_) element_types_.reserve(element_count_);
         for (const PlacedMesh& placed : placed_) {
-            const Mesh& mesh = *placed.mesh;
+            Mesh& mesh = *placed.mesh;
+            resolve_nodes(mesh);
             // An element's material: with -full by its section (kNoSection when it has none),
             // otherwise by its element-set key.
             const std::vector<int>* sections = full_ ? &section_of(placed) : nullptr;
+            const auto material_of = [&](std::size_t e, int key) {
+                return sections != nullptr ? (*sections)[e]
+                                           : material_of_key_[static_cast<std::size_t>(key)];
+            };
+            if (full_)
+                for (const ElementInfo& info : mesh.element_info)
+                    element_types_.push_back(info.type);
+            if (!deck_.has_parts()) {
+                for (std::size_t e = 0; e < mesh.elements.size(); ++e)
+                    mesh.elements[e].material = material_of(e, mesh.elements[e].material);
+                model_.elements = std::move(mesh.elements);
+                continue;
+            }
             for (std::size_t e = 0; e < mesh.elements.size(); ++e) {
-                const StoredElement& stored = mesh.elements[e];
-                LegacyElement element;
-                element.node_count = stored.node_count;
-                element.material =
-                    sections != nullptr
-                        ? (*sections)[e]
-                        : material_of_key_[static_cast<std::size_t>(stored.material_key)];
-                for (int k = 0; k < stored.node_count; ++k) {
-                    const std::size_t slot = static_cast<std::size_t>(k);
-                    const int node = mesh.node_map.find(stored.nodes[slot]);
-                    if (node < 0)
-                        throw TranslationError(messages::element_uses_undefined_node(
-                                                   stored.number, stored.nodes[slot]),
-                                               1);
-                    element.nodes[slot] = static_cast<int>(placed.first_node) + node;
-                }
+                LegacyElement element = mesh.elements[e];
+                element.material = material_of(e, element.material);
+                for (int k = 0; k < element.node_count; ++k)
+                    element.nodes[static_cast<std::size_t>(k)] +=
+                        static_cast<int>(placed.first_node);
                 model_.elements.push_back(element);
-                if (full_) element_types_.push_back(stored.type);
             }
         }
     }
@@ -219,11 +231,11 @@ class Assembler {
         if (!is_new) return entry->second;
         const Mesh& mesh = *placed.mesh;
         std::vector<int>& section_of_element = entry->second;
-        section_of_element.assign(mesh.elements.size(), kNoSection);
+        section_of_element.assign(mesh.element_info.size(), kNoSection);
         for (std::size_t s = 0; s < deck_.sections.size(); ++s) {
             const Section& section = deck_.sections[s];
             if (section.part != placed.part) continue;
-            const std::vector<SetMember>* members = mesh.element_sets.find(section.elset);
+            const SetMembers* members = mesh.element_sets.find(section.elset);
             if (members == nullptr) continue;
             for (const SetMember& member : *members) {
                 const int element =
@@ -250,14 +262,14 @@ class Assembler {
             (load.direction == 1 ? record.fx : record.fy) = load.value;
             loads.push_back(record);
         }
-        model_.loads = merge_loads(loads);
+        model_.loads = merge_loads(std::move(loads));
     }
 
     // -full: the loads in force, distributed ones as nodal forces.
     void place_loads_in_force() {
-        const NodalLoads loads =
+        NodalLoads loads =
             nodal_loads({deck_, placed_, model_, element_types_, deck_.sections.size()});
-        model_.loads = loads.records;
+        model_.loads = std::move(loads.records);
         if (loads.lines_not_written > 0)
             diagnostics_ << messages::load_lines_not_written(loads.lines_not_written);
         if (loads.elements_without_density > 0)
@@ -267,7 +279,7 @@ class Assembler {
     static constexpr int kLoadCase = 1;    // every load belongs to load case 1
     static constexpr int kNoSection = -1;  // the material of an element in no section
 
-    const DeckModel& deck_;
+    DeckModel deck_;
     const bool full_;
     std::ostream& diagnostics_;
     std::vector<PlacedMesh> placed_;    // with parts, one per instance in instance order
@@ -280,8 +292,8 @@ class Assembler {
 
 }  // namespace
 
-LegacyModel assemble(const DeckModel& deck, bool full, std::ostream& diagnostics) {
-    return Assembler(deck, full, diagnostics).run();
+LegacyModel assemble(DeckModel&& deck, bool full, std::ostream& diagnostics) {
+    return Assembler(std::move(deck), full, diagnostics).run();
 }
 
 }  // namespace abazenta

@@ -15,7 +15,8 @@ namespace abazenta {
 // that have no isotropic elasticity and the count of elements without a section. Throws
 // TranslationError, after the counts, for a model over the size limits, a three-dimensional
 // model, an element that names an undefined node, a model without a node or an element to
-// write, and (with `full`) element types of different problem types.
-LegacyModel assemble(const DeckModel& deck, bool full, std::ostream& diagnostics);
+// write, and (with `full`) element types of different problem types. The deck is used up: a
+// deck without parts gives its node table to the output model.
+LegacyModel assemble(DeckModel&& deck, bool full, std::ostream& diagnostics);
 
 }  // namespace abazenta

@@ -73,23 +73,26 @@ CloadLine parse_cload(const Fields& fields) {
     return line;
 }
 
-std::vector<LoadRecord> merge_loads(const std::vector<LoadRecord>& loads) {
-    std::vector<LoadRecord> merged;
-    // (node, load case) -> position in `merged` of the record that absorbs the later ones.
+// The records are merged within their own table: a record that stays moves to the place of
+// the first one that merges into nothing, never after where it stood.
+std::vector<LoadRecord> merge_loads(std::vector<LoadRecord> loads) {
+    // (node, load case) -> position of the record that absorbs the later ones.
     std::unordered_map<std::uint64_t, std::size_t> absorber;
     absorber.reserve(loads.size());
+    std::size_t kept = 0;
     for (const LoadRecord& load : loads) {
         const std::uint64_t key = (std::uint64_t{static_cast<std::uint32_t>(load.node)} << 32) |
                                   static_cast<std::uint32_t>(load.load_case);
-        auto [slot, is_new] = absorber.try_emplace(key, merged.size());
+        auto [slot, is_new] = absorber.try_emplace(key, kept);
         if (is_new) {
-            merged.push_back(load);
+            loads[kept++] = load;
         } else {
-            merged[slot->second].fx += load.fx;
-            merged[slot->second].fy += load.fy;
+            loads[slot->second].fx += load.fx;
+            loads[slot->second].fy += load.fy;
         }
     }
-    return merged;
+    loads.resize(kept);
+    return loads;
 }
 
 }  // namespace abazenta

@@ -34,6 +34,6 @@ struct CloadLine {
 CloadLine parse_cload(const Fields& fields);
 
 // Loads with the same node and load case summed into the first of them, in list order.
-std::vector<LoadRecord> merge_loads(const std::vector<LoadRecord>& loads);
+std::vector<LoadRecord> merge_loads(std::vector<LoadRecord> loads);
 
 }  // namespace abazenta

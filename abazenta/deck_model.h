@@ -41,17 +41,25 @@ struct NodeXY {
     double y = 0.0;
 };
 
-struct StoredElement {
-    // Node numbers of the deck in ABAQUS order (corners, then midsides); resolved only when the
-    // model is assembled, since elements may come before their nodes.
+// An element: its nodes in ABAQUS order (corners, then midsides), their count and its material.
+// In the mesh of a deck being read the nodes are the deck's numbers (elements may come before
+// their nodes) and the material is the key of its element set (index into
+// DeckModel::material_keys); the assembler turns the numbers into the mesh's node indexes, and in
+// the output model the nodes are output node indexes and the material a material line.
+struct LegacyElement {
     std::array<int, kMaxElementNodes> nodes{};
     int node_count = 0;
-    int material_key = 0;  // index into DeckModel::material_keys
-    int type = 0;          // index into DeckModel::element_types
-    int number = 0;        // element number of the deck
+    int material = 0;
+};
+
+// What else the deck says of an element.
+struct ElementInfo {
+    int type = 0;    // index into DeckModel::element_types
+    int number = 0;  // element number of the deck
     // An 8-node quadrilateral stored as the 6-node triangle it collapses to: the rule that
-    // collapsed it and the midside node that the triangle left out, so that its faces can be
-    // taken as the deck gives them. -1: not collapsed.
+    // collapsed it and the midside node that the triangle left out (numbered as the element's
+    // nodes are; -1 once resolved when no *NODE line defines it), so that its faces can be taken
+    // as the deck gives them. -1: not collapsed.
     int collapse_rule = -1;
     int dropped_midside = 0;
 };
@@ -59,10 +67,12 @@ struct StoredElement {
 // The mesh of one part, or the deck's own mesh (nodes and elements outside any part), kept
 // once however many instances place it.
 struct Mesh {
-    NumberMap node_map;           // node number -> dense node index
-    std::vector<NodeXY> node_xy;  // by dense node index
-    NumberMap element_map;        // element number -> dense element index
-    std::vector<StoredElement> elements;
+    NumberMap node_map;                     // node number -> dense node index
+    std::vector<NodeXY> node_xy;            // by dense node index
+    NumberMap element_map;                  // element number -> dense element index
+    std::vector<LegacyElement> elements;    // by dense element index
+    std::vector<ElementInfo> element_info;  // by dense element index
+    bool resolved = false;  // the nodes of `elements` are node indexes, no longer numbers
     // Material key of every *ELEMENT block of plane elements, in file order: a block without
     // data lines still gives its element set a material.
     std::vector<int> block_keys;
@@ -146,9 +156,9 @@ struct FixityRecord {
 // One *CLOAD line applied to one node.
 struct LoadTarget {
     NodeTarget target;
-    int direction = 1;  // 1 or 2
     double value = 0.0;
-    int line = 0;  // index into DeckModel::history_lines
+    int direction = 1;  // 1 or 2
+    int line = 0;       // index into DeckModel::history_lines
 };
 
 // An element, or one face of it, that a distributed load acts on.

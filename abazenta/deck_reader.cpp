@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cstring>
 
 #include "fields.h"
 #include "messages.h"
@@ -84,11 +85,15 @@ bool listed(const std::string_view (&keywords)[N], std::string_view keyword) {
     return std::find(std::begin(keywords), std::end(keywords), keyword) != std::end(keywords);
 }
 
-// The line of `text` that begins at `pos`, with its line end when it has one.
+// The line of `text` that begins at `pos` (before its end), with its line end when it has one.
 std::string_view line_at(std::string_view text, std::size_t pos) {
-    const std::size_t newline = text.find('\n', pos);
-    const std::size_t end = newline == std::string_view::npos ? text.size() : newline + 1;
-    return text.substr(pos, end - pos);
+    const char* const start = text.data() + pos;
+    const std::size_t rest = text.size() - pos;
+    const void* newline = std::memchr(start, '\n', rest);
+    const std::size_t length =
+        newline != nullptr ? static_cast<std::size_t>(static_cast<const char*>(newline) - start) + 1
+                           : rest;
+    return std::string_view(start, length);
 }
 
 // `line` (a line of `text`) with the lines that continue it: while it ends with a comma, the
@@ -199,8 +204,9 @@ class DeckReader {
         }
         Block& block = deck_.blocks.back();
         if (block.continued_lines) take_continuation_lines(line);
+        take_plain_data_lines(line, block.line_count, block.continued_lines);
         ++block.line_count;
-        // The line joins the stretch that the block's last data line ended when nothing but
+        // The lines join the stretch that the block's last data line ended when nothing but
         // comment lines came between them in the same file.
         if (stretch_open_) {
             std::string_view& stretch = block.stretches.back();
@@ -210,6 +216,23 @@ class DeckReader {
             block.stretches.push_back(line);
             stretch_open_ = true;
         }
+    }
+
+    // Takes in, after `line`, the lines that follow it in its file up to the next one that
+    // begins with '*' (a keyword or comment line, or a data line of a data-only file) or, in a
+    // block whose lines continue, that ends with a comma: the general loop reads those. The
+    // lines taken are counted: blocks of nodes and elements are read at the cost of finding
+    // their line ends.
+    void take_plain_data_lines(std::string_view& line, std::size_t& count, bool continued) {
+        OpenFile& file = files_.back();
+        const std::size_t start = static_cast<std::size_t>(line.data() - file.text.data());
+        while (file.pos < file.text.size() && file.text[file.pos] != '*') {
+            const std::string_view next = line_at(file.text, file.pos);
+            if (continued && ends_with_comma(next)) break;
+            file.pos += next.size();
+            ++count;
+        }
+        line = file.text.substr(start, file.pos - start);
     }
 
     // Opens the file named by an *INCLUDE line, whose lines are then read in its place.
@@ -269,25 +292,47 @@ const std::string* Block::parameter(std::string_view name) const {
     return nullptr;
 }
 
-bool DataLines::next(std::string_view& line) {
+bool DataLines::at_next_line(std::string_view& text) {
     while (stretch_ < block_.stretches.size()) {
-        const std::string_view text = block_.stretches[stretch_];
+        text = block_.stretches[stretch_];
         if (pos_ >= text.size()) {
             ++stretch_;
             pos_ = 0;
-            continue;
+        } else if (is_comment(text.substr(pos_))) {
+            pos_ += line_at(text, pos_).size();
+        } else {
+            return true;
         }
-        line = line_at(text, pos_);
-        if (is_comment(line)) {
-            pos_ += line.size();
-            continue;
-        }
-        if (block_.continued_lines) line = with_continuation(text, line);
-        pos_ += line.size();
-        line = without_comments(line, joined_);
-        return true;
     }
     return false;
+}
+
+bool DataLines::next(std::string_view& line) {
+    std::string_view text;
+    if (!at_next_line(text)) return false;
+    line = line_at(text, pos_);
+    if (!block_.continued_lines) {  // one line, which holds no comment line
+        pos_ += line.size();
+        return true;
+    }
+    const std::size_t physical = line.size();
+    line = with_continuation(text, line);
+    pos_ += line.size();
+    if (line.size() != physical) line = without_comments(line, joined_);
+    return true;
+}
+
+bool DataLines::next(std::string_view& line, Fields& fields) {
+    if (block_.continued_lines) {
+        if (!next(line)) return false;
+        fields.split(line);
+        return true;
+    }
+    std::string_view text;
+    if (!at_next_line(text)) return false;
+    line = fields.split_first_line(text.substr(pos_));
+    pos_ += line.size();
+    return true;
 }
 
 Deck read_deck(const DeckSource& source, bool all_steps) {

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "error.h"
+#include "fields.h"
 
 namespace abazenta {
 
@@ -47,8 +48,15 @@ class DataLines {
     explicit DataLines(const Block& block) : block_(block) {}
     // The next data line, valid until the next call; false after the last.
     bool next(std::string_view& line);
+    // The same, split into `fields` (as Fields::split splits it); a line that does not go on is
+    // found and split in one pass.
+    bool next(std::string_view& line, Fields& fields);
 
   private:
+    // Moves on to the next line that is not a comment line, in `text`, its stretch; false after
+    // the last.
+    bool at_next_line(std::string_view& text);
+
     const Block& block_;
     std::size_t stretch_ = 0;
     std::size_t pos_ = 0;  // in the stretch
@@ -73,6 +81,9 @@ struct DeckSource {
     std::string folder;          // of the input file; empty for standard input
     std::string identity;        // of the input file; empty for standard input
     IncludeLoader load_include;  // when empty, no file can be included
+    // Called once the text has been read through (after the scans), so that its memory can go
+    // before the output model is assembled; may be empty.
+    std::function<void()> release_text;
 };
 
 // What the input's first line is: the first scan passes over that line unread.

@@ -86,23 +86,36 @@ ElementForces face_load_forces(const ElementPoints& points, int node_count, cons
     return result;
 }
 
-ElementForces body_load_forces(const ElementPoints& points, int node_count,
-                               const zenta::Thickness& thickness, const DistributedLoad& load,
-                               double force_density, bool axisymmetric) {
+namespace {
+
+// A centrifugal load varies over the element; every other body load is the same everywhere.
+std::array<zenta::Vec2, 8> body_forces(const zenta::Element& shape,
+                                       const zenta::Thickness& thickness,
+                                       const DistributedLoad& load, double force_density,
+                                       bool axisymmetric) {
+    const double c = force_density;
+    if (load.kind != LoadKind::kCentrifugal)
+        return zenta::UniformBodyForces(shape, thickness, {c * load.dx, c * load.dy});
     // One reference in the closure, so that the function object needs no memory of its own.
     const struct {
         const DistributedLoad& load;
         double density;
         bool axisymmetric;
     } body{load, force_density, axisymmetric};
-    const zenta::BodyForce force = [&body](zenta::Vec2 p) -> zenta::Vec2 {
+    return zenta::BodyForces(shape, thickness, [&body](zenta::Vec2 p) -> zenta::Vec2 {
         const double c = body.density;
-        if (body.load.kind != LoadKind::kCentrifugal) return {c * body.load.dx, c * body.load.dy};
         if (body.axisymmetric) return {c * p.x, 0.0};
         return {c * (p.x - body.load.x0), c * (p.y - body.load.y0)};
-    };
-    const std::array<zenta::Vec2, 8> forces =
-        zenta::BodyForces(element_shape(points, node_count), thickness, force);
+    });
+}
+
+}  // namespace
+
+ElementForces body_load_forces(const ElementPoints& points, int node_count,
+                               const zenta::Thickness& thickness, const DistributedLoad& load,
+                               double force_density, bool axisymmetric) {
+    const std::array<zenta::Vec2, 8> forces = body_forces(
+        element_shape(points, node_count), thickness, load, force_density, axisymmetric);
     ElementForces result;
     result.count = node_count;
     const int corners = corner_count(node_count);

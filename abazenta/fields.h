@@ -10,10 +10,18 @@ namespace abazenta {
 
 // True for the characters that separate fields and end a keyword: blank, tab, carriage
 // return, line feed, vertical tab and form feed.
-bool is_field_separator(char c);
+inline bool is_field_separator(char c) {
+    return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\v' || c == '\f';
+}
 
 // The text without the separators at either end.
-std::string_view trim(std::string_view text);
+inline std::string_view trim(std::string_view text) {
+    const char* begin = text.data();
+    const char* end = begin + text.size();
+    while (begin != end && is_field_separator(*begin)) ++begin;
+    while (end != begin && is_field_separator(end[-1])) --end;
+    return std::string_view(begin, static_cast<std::size_t>(end - begin));
+}
 
 // The text in upper case (names of keywords, parameters, types and sets are compared so).
 std::string upper_case(std::string_view text);
@@ -29,6 +37,9 @@ class Fields {
 
     // Replaces the fields with those of `line`; the views point into it.
     void split(std::string_view line);
+    // The same for the first line of `text` (up to and with its line end, or all of it), found
+    // in the same pass; returns that line.
+    std::string_view split_first_line(std::string_view text);
     std::size_t size() const { return fields_.size(); }
     // The field at `index`, or an empty view past the last field.
     std::string_view operator[](std::size_t index) const {
@@ -36,6 +47,8 @@ class Fields {
     }
 
   private:
+    void split_at_blanks(std::string_view line);
+
     std::vector<std::string_view> fields_;
 };
 

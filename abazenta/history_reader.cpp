@@ -104,14 +104,13 @@ double HistoryReader::amplitude_scale(const AmplitudeUse& use, int step) {
 }
 
 bool HistoryReader::next_fields(DataLines& lines) {
-    if (!lines.next(line_)) return false;
-    fields_.split(line_);
-    return true;
+    return lines.next(line_, fields_);
 }
 
 // With -full, OP=NEW removes what earlier steps defined with the keyword, and AMPLITUDE=
 // scales the block's lines.
 void HistoryReader::begin_block(const Block& block, HistoryKeyword keyword) {
+    reserve_more(model_.history_lines, block.line_count);
     block_has_amplitude_ = false;
     if (!full_) return;
     const std::string* op = block.parameter("OP");
@@ -177,7 +176,7 @@ void HistoryReader::read_cloads(const Block& block) {
         resolve_nodes(load.target, TargetUse::kLoad);
         const int line = add_line(HistoryKeyword::kCload);
         for (const NodeTarget& target : nodes_)
-            model_.loads.push_back({target, load.direction, load.value, line});
+            model_.loads.push_back({target, load.value, load.direction, line});
     }
     end_block();
 }
@@ -208,8 +207,7 @@ void HistoryReader::resolve_nodes(std::string_view target, TargetUse use) {
         return;
     }
     int owner = kOwnMesh;
-    if (const std::vector<SetMember>* set =
-            scopes_.find_set(target, SetKind::kNode, assembly, owner)) {
+    if (const SetMembers* set = scopes_.find_set(target, SetKind::kNode, assembly, owner)) {
         seen_.clear();
         for (const SetMember& member : *set)
             add_node(member.instance == kOwnMesh ? owner : member.instance, member.number, use,

@@ -108,11 +108,7 @@ class Interpreter {
     }
 
     // Splits the next data line into `fields_` (and keeps it in `line_`); false after the last.
-    bool next_fields(DataLines& lines) {
-        if (!lines.next(line_)) return false;
-        fields_.split(line_);
-        return true;
-    }
+    bool next_fields(DataLines& lines) { return lines.next(line_, fields_); }
 
     // Splits the first data line of `block` into `fields_`; false when it has none.
     bool first_fields(const Block& block) {
@@ -187,30 +183,19 @@ class Interpreter {
 
     void read_nodes(const Block& block) {
         Mesh& mesh = scopes_.current_mesh();
-        std::vector<SetMember>* members =
-            set_of_block(mesh.node_sets, block.parameter("NSET"), block.line_count);
+        SetMembers* members = set_of_block(mesh.node_sets, block.parameter("NSET"));
         reserve_more(mesh.node_xy, block.line_count);
         mesh.node_map.reserve(mesh.node_xy.size() + block.line_count);
+        int number = 0;
         for (DataLines lines(block); next_fields(lines);) {
-            if (read_node(mesh, fields_)) add_stored(members);
+            if (read_node(mesh, fields_, number) && members != nullptr)
+                add_member(*members, {kOwnMesh, number});
         }
     }
 
-    // The set that NSET= or ELSET= of a *NODE or *ELEMENT line names (nullptr: none), with room
-    // for the block's lines.
-    static std::vector<SetMember>* set_of_block(SetTable& table, const std::string* name,
-                                                std::size_t lines) {
-        if (name == nullptr) return nullptr;
-        std::vector<SetMember>* members = &table.define(*name);
-        reserve_more(*members, lines);
-        return members;
-    }
-
-    // Adds the number of the node or element just stored from `fields_` to `members`.
-    void add_stored(std::vector<SetMember>* members) {
-        int number = 0;
-        if (members != nullptr && parse_integer(fields_[0], number))
-            add_member(*members, {kOwnMesh, number});
+    // The set that NSET= or ELSET= of a *NODE or *ELEMENT line names (nullptr: none).
+    static SetMembers* set_of_block(SetTable& table, const std::string* name) {
+        return name != nullptr ? &table.define(*name) : nullptr;
     }
 
     int count_element_lines(const Block& block) {
@@ -240,11 +225,14 @@ class Interpreter {
         const std::string* elset = block.parameter("ELSET");
         const int key = index_of(model_.material_keys, key_index_, material_key_of(elset));
         mesh.block_keys.push_back(key);
-        std::vector<SetMember>* members = set_of_block(mesh.element_sets, elset, block.line_count);
+        SetMembers* members = set_of_block(mesh.element_sets, elset);
         reserve_more(mesh.elements, block.line_count);
+        reserve_more(mesh.element_info, block.line_count);
         mesh.element_map.reserve(mesh.elements.size() + block.line_count);
+        int number = 0;
         for (DataLines lines(block); next_fields(lines);) {
-            if (read_element(mesh, fields_, key, type)) add_stored(members);
+            if (read_element(mesh, fields_, key, type, number) && members != nullptr)
+                add_member(*members, {kOwnMesh, number});
         }
     }
 
@@ -275,7 +263,7 @@ class Interpreter {
             }
         }
         Mesh& scope = scopes_.current_mesh();
-        std::vector<SetMember>& members = Scopes::table_of(scope, kind).define(*name);
+        SetMembers& members = Scopes::table_of(scope, kind).define(*name);
         if (kind == SetKind::kNode && block.parameter("ELSET") != nullptr) {
             add_nodes_of_element_sets(block, members, scope, *name);
             return;
@@ -299,24 +287,27 @@ class Interpreter {
     }
 
     // A GENERATE line: first, last and increment (missing or not positive: 1).
-    void add_range(std::vector<SetMember>& members, int instance) {
+    void add_range(SetMembers& members, int instance) {
         int first = 0, last = 0, step = 1;
         if (!parse_integer(fields_[0], first) || !parse_integer(fields_[1], last)) return;
         if (!parse_integer(fields_[2], step) || step < 1) step = 1;
         if (last < first) return;
         const std::int64_t count = (std::int64_t{last} - first) / step + 1;
         reserve_members(count);
-        reserve_more(members, static_cast<std::size_t>(count));
+        if (step == 1) {
+            members.append(instance, first, static_cast<int>(count));
+            return;
+        }
         for (std::int64_t number = first; number <= last; number += step)
             members.push_back({instance, static_cast<int>(number)});
     }
 
     // Copies the members of the set `name` (read as they are now) into `members`; at the
     // assembly's scope "Inst.12" is node or element 12 of instance Inst.
-    void add_set(std::vector<SetMember>& members, std::string_view name, SetKind kind, Mesh& scope,
+    void add_set(SetMembers& members, std::string_view name, SetKind kind, Mesh& scope,
                  const std::string& set_name) {
         int owner = kOwnMesh;
-        const std::vector<SetMember>* source = scopes_.find_set(name, kind, scope, owner);
+        const SetMembers* source = scopes_.find_set(name, kind, scope, owner);
         SetMember member;
         if (source == nullptr && scopes_.find_instance_number(name, scope, member)) {
             add_member(members, member);
@@ -326,25 +317,19 @@ class Interpreter {
             warnings_ << messages::set_left_out(name, set_name);
             return;
         }
-        const std::size_t count = source->size();  // `source` may be `members` itself
-        reserve_members(static_cast<std::int64_t>(count));
-        for (std::size_t i = 0; i < count; ++i) {
-            SetMember member = (*source)[i];
-            if (member.instance == kOwnMesh) member.instance = owner;
-            members.push_back(member);
-        }
+        reserve_members(static_cast<std::int64_t>(source->size()));
+        members.append(*source, owner);  // `source` may be `members` itself
     }
 
     // *NSET, NSET=name, ELSET=elset: the nodes of the elements of the element sets that
     // ELSET= and the data lines name (read as they are now), each node once.
-    void add_nodes_of_element_sets(const Block& block, std::vector<SetMember>& members, Mesh& scope,
+    void add_nodes_of_element_sets(const Block& block, SetMembers& members, Mesh& scope,
                                    const std::string& set_name) {
         std::unordered_set<std::uint64_t> added;
         for (const SetMember& member : members) added.insert(member_key(member));
         const auto add_element_set = [&](std::string_view elset) {
             int owner = kOwnMesh;
-            const std::vector<SetMember>* elements =
-                scopes_.find_set(elset, SetKind::kElement, scope, owner);
+            const SetMembers* elements = scopes_.find_set(elset, SetKind::kElement, scope, owner);
             if (elements == nullptr) {
                 warnings_ << messages::set_left_out(elset, set_name);
                 return;
@@ -361,13 +346,14 @@ class Interpreter {
                 if (!fields_[f].empty()) add_element_set(fields_[f]);
     }
 
-    void add_nodes_of_element(std::vector<SetMember>& members,
-                              std::unordered_set<std::uint64_t>& added, int instance, int number) {
+    void add_nodes_of_element(SetMembers& members, std::unordered_set<std::uint64_t>& added,
+                              int instance, int number) {
         const Mesh& mesh = scopes_.mesh_of(instance);
         const int element = mesh.element_map.find(number);
         if (element < 0) return;
         std::array<int, kMaxElementNodes> nodes{};
-        const int count = deck_nodes(mesh.elements[static_cast<std::size_t>(element)], nodes);
+        const std::size_t index = static_cast<std::size_t>(element);
+        const int count = deck_nodes(mesh.elements[index], mesh.element_info[index], nodes);
         for (int k = 0; k < count; ++k) {
             const SetMember node{instance, nodes[static_cast<std::size_t>(k)]};
             if (added.insert(member_key(node)).second) add_member(members, node);
@@ -379,7 +365,7 @@ class Interpreter {
                static_cast<std::uint32_t>(member.number);
     }
 
-    void add_member(std::vector<SetMember>& members, SetMember member) {
+    void add_member(SetMembers& members, SetMember member) {
         reserve_members(1);
         members.push_back(member);
     }

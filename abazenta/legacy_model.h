@@ -19,12 +19,6 @@ struct MaterialLine {
     double density = 1.0;
 };
 
-struct LegacyElement {
-    std::array<int, kMaxElementNodes> nodes{};  // output node indexes (0-based), ABAQUS order
-    int node_count = 0;
-    int material = 0;  // index into LegacyModel::materials
-};
-
 // A node's fixed directions and their prescribed displacements (0 for a plain fixity).
 struct NodeFixity {
     int node = 0;             // output node index (0-based)

@@ -63,7 +63,7 @@ void LoadReader::add_surface_faces(Surface& surface, std::string_view target, in
         return;
     }
     int owner = kOwnMesh;
-    const std::vector<SetMember>* set = scopes_.find_set(target, SetKind::kElement, scope, owner);
+    const SetMembers* set = scopes_.find_set(target, SetKind::kElement, scope, owner);
     if (set == nullptr) {
         warnings_ << messages::set_left_out_of_surface(target, name);
         return;
@@ -135,8 +135,7 @@ bool LoadReader::resolve_elements(std::string_view target, int face) {
         return true;
     }
     int owner = kOwnMesh;
-    const std::vector<SetMember>* set =
-        scopes_.find_set(target, SetKind::kElement, assembly, owner);
+    const SetMembers* set = scopes_.find_set(target, SetKind::kElement, assembly, owner);
     if (set == nullptr) return false;
     for (const SetMember& element : *set)
         add_element(element.instance == kOwnMesh ? owner : element.instance, element.number, face);
@@ -167,7 +166,7 @@ bool LoadReader::keep_centrifugal_fits(const DistributedLine& line) {
 
 bool LoadReader::is_axisymmetric(const ElementTarget& target) {
     const Mesh& mesh = scopes_.mesh_of(target.instance);
-    const int type = mesh.elements[static_cast<std::size_t>(target.element)].type;
+    const int type = mesh.element_info[static_cast<std::size_t>(target.element)].type;
     if (axisymmetric_types_.size() < model_.element_types.size())
         axisymmetric_types_.resize(model_.element_types.size(), -1);
     signed char& known = axisymmetric_types_[static_cast<std::size_t>(type)];

@@ -37,32 +37,31 @@ bool kept_by(const CollapseRule& rule, int position) {
 
 // Rewrites a collapsed quadrilateral as a 6-node triangle, noting the rule and the midside
 // node left out.
-void collapse_quadrilateral(StoredElement& element) {
+void collapse_quadrilateral(LegacyElement& element, ElementInfo& info) {
     std::array<int, kMaxElementNodes>& nodes = element.nodes;
     for (std::size_t r = 0; r < kCollapseRules.size(); ++r) {
         const CollapseRule& rule = kCollapseRules[r];
         if (nodes[rule.first] != nodes[rule.second]) continue;
         for (int position = kMidsideOffset; position < kMaxElementNodes; ++position)
-            if (!kept_by(rule, position)) element.dropped_midside = nodes[position];
+            if (!kept_by(rule, position)) info.dropped_midside = nodes[position];
         std::array<int, kMaxElementNodes> triangle{};
         for (std::size_t i = 0; i < rule.keep.size(); ++i) triangle[i] = nodes[rule.keep[i]];
         nodes = triangle;
         element.node_count = 6;
-        element.collapse_rule = static_cast<int>(r);
+        info.collapse_rule = static_cast<int>(r);
         return;
     }
 }
 
 }  // namespace
 
-bool read_node(Mesh& mesh, const Fields& fields) {
-    int number = 0;
+bool read_node(Mesh& mesh, const Fields& fields, int& number) {
     if (!parse_integer(fields[0], number)) return false;
     const NodeXY xy{parse_real(fields[1]), parse_real(fields[2])};
-    int index = mesh.node_map.find(number);
+    const int index = mesh.node_map.find(number);
     if (index < 0) {
         if (mesh.node_map.count() >= MAX_NODES) throw TranslationError(messages::kTooManyNodes, 1);
-        index = mesh.node_map.find_or_add(number);
+        mesh.node_map.add(number);
         mesh.node_xy.push_back(xy);
         return true;
     }
@@ -79,42 +78,65 @@ std::string material_key_of(const std::string* elset) {
     return "=" + upper_case(*elset);
 }
 
-int deck_nodes(const StoredElement& element, std::array<int, kMaxElementNodes>& nodes) {
-    if (element.collapse_rule < 0) {
+int deck_nodes(const LegacyElement& element, const ElementInfo& info,
+               std::array<int, kMaxElementNodes>& nodes) {
+    if (info.collapse_rule < 0) {
         nodes = element.nodes;
         return element.node_count;
     }
-    const CollapseRule& rule = kCollapseRules[static_cast<std::size_t>(element.collapse_rule)];
+    const CollapseRule& rule = kCollapseRules[static_cast<std::size_t>(info.collapse_rule)];
     for (std::size_t i = 0; i < rule.keep.size(); ++i) nodes[rule.keep[i]] = element.nodes[i];
     for (int position = 0; position < kMaxElementNodes; ++position) {
         if (kept_by(rule, position)) continue;
         // The corner left out equals its neighbour of the rule, which was kept.
         const int kept_corner = kept_by(rule, rule.first) ? rule.first : rule.second;
-        nodes[position] = position < kMidsideOffset ? nodes[kept_corner] : element.dropped_midside;
+        nodes[position] = position < kMidsideOffset ? nodes[kept_corner] : info.dropped_midside;
     }
     return kMaxElementNodes;
 }
 
-bool read_element(Mesh& mesh, const Fields& fields, int material_key, int type) {
-    StoredElement element;
-    if (!parse_integer(fields[0], element.number)) return false;
+bool read_element(Mesh& mesh, const Fields& fields, int material_key, int type, int& number) {
+    if (!parse_integer(fields[0], number)) return false;
+    LegacyElement element;
+    ElementInfo info;
+    info.number = number;
+    info.type = type;
     while (element.node_count < kMaxElementNodes &&
            parse_integer(fields[static_cast<std::size_t>(element.node_count) + 1],
                          element.nodes[static_cast<std::size_t>(element.node_count)]))
         ++element.node_count;
-    if (element.node_count == 8) collapse_quadrilateral(element);
-    element.material_key = material_key;
-    element.type = type;
+    if (element.node_count == 8) collapse_quadrilateral(element, info);
+    element.material = material_key;
 
-    const int index = mesh.element_map.find(element.number);
+    const int index = mesh.element_map.find(number);
     if (index >= 0) {
         mesh.elements[static_cast<std::size_t>(index)] = element;
+        mesh.element_info[static_cast<std::size_t>(index)] = info;
         return true;
     }
     if (mesh.element_map.count() >= MAX_ELEM) throw TranslationError(messages::kTooManyElements, 1);
-    mesh.element_map.find_or_add(element.number);
+    mesh.element_map.add(number);
     mesh.elements.push_back(element);
+    mesh.element_info.push_back(info);
     return true;
+}
+
+void resolve_nodes(Mesh& mesh) {
+    if (mesh.resolved) return;
+    for (std::size_t e = 0; e < mesh.elements.size(); ++e) {
+        LegacyElement& element = mesh.elements[e];
+        ElementInfo& info = mesh.element_info[e];
+        for (int k = 0; k < element.node_count; ++k) {
+            int& node = element.nodes[static_cast<std::size_t>(k)];
+            const int index = mesh.node_map.find(node);
+            if (index < 0)
+                throw TranslationError(messages::element_uses_undefined_node(info.number, node), 1);
+            node = index;
+        }
+        if (info.collapse_rule >= 0)
+            info.dropped_midside = mesh.node_map.find(info.dropped_midside);
+    }
+    mesh.resolved = true;
 }
 
 }  // namespace abazenta

@@ -19,12 +19,8 @@ namespace {
 constexpr double kNegligible = 1e-12;
 constexpr int kLoadCase = 1;  // every load belongs to load case 1
 
-// The forces that reach one output node.
-struct NodeSum {
-    zenta::Vec2 force;
-    bool touched = false;  // it has received a force (perhaps of 0)
-    bool named = false;    // a *CLOAD line in force names it
-};
+// No record yet for a node.
+constexpr int kNoRecord = -1;
 
 // One line's load on one written node (*CLOAD) or element (face or body load).
 struct Application {
@@ -44,14 +40,20 @@ class LoadAssembly {
           line_state_(sources.deck.history_lines.size(), 0) {}
 
     NodalLoads run() {
+        record_of_node_.assign(model_.nodes.size(), kNoRecord);
+        // Room for a record on every node, so that the table never moves: only the part used
+        // is ever touched.
+        records_.reserve(model_.nodes.size());
+        streaming_ = no_line_replaces_another();
         gather();
-        const std::vector<bool> alive =
-            in_force(contributions_, deck_.history_lines, deck_.renewed_in);
-        sums_.assign(model_.nodes.size(), NodeSum{});
-        for (std::size_t i = 0; i < applications_.size(); ++i)
-            if (alive[i]) apply(applications_[i]);
+        if (!streaming_) {
+            const std::vector<bool> alive =
+                in_force(contributions_, deck_.history_lines, deck_.renewed_in);
+            for (std::size_t i = 0; i < applications_.size(); ++i)
+                if (alive[i]) apply(applications_[i]);
+        }
         NodalLoads result;
-        result.records = records();
+        result.records = cleaned_records();
         for (unsigned char state : line_state_)
             if (state == kHadTarget) ++result.lines_not_written;
         result.elements_without_density = without_density_;
@@ -62,11 +64,27 @@ class LoadAssembly {
     static constexpr unsigned char kHadTarget = 1;
     static constexpr unsigned char kWritten = 2;
 
+    // When each keyword has its lines in one step, a line is in force unless an OP=NEW of a
+    // later step removed its keyword's loads: the loads are applied as they are gathered,
+    // without the keys that the step rules compare.
+    bool no_line_replaces_another() const {
+        std::array<int, kHistoryKeywords> step{};
+        step.fill(-1);
+        for (const HistoryLine& line : deck_.history_lines) {
+            int& first = step[static_cast<std::size_t>(line.keyword)];
+            if (first < 0) first = line.step;
+            if (first != line.step) return false;
+        }
+        return true;
+    }
+
     // ---- the loads of every line, on written nodes and elements, in line order
 
     void gather() {
-        applications_.reserve(deck_.loads.size() + deck_.distributed_loads.size());
-        contributions_.reserve(applications_.capacity());
+        if (!streaming_) {
+            applications_.reserve(deck_.loads.size() + deck_.distributed_loads.size());
+            contributions_.reserve(applications_.capacity());
+        }
         std::size_t c = 0, d = 0;
         const std::vector<LoadTarget>& loads = deck_.loads;
         const std::vector<DistributedLoad>& distributed = deck_.distributed_loads;
@@ -92,11 +110,13 @@ class LoadAssembly {
     void gather_distributed(int source) {
         const DistributedLoad& load = deck_.distributed_loads[static_cast<std::size_t>(source)];
         if (load.every_element) {
-            applications_.reserve(applications_.size() + model_.elements.size());
-            contributions_.reserve(applications_.capacity());
+            if (!streaming_) {
+                applications_.reserve(applications_.size() + model_.elements.size());
+                contributions_.reserve(applications_.capacity());
+            }
             for (std::size_t p = 0; p < sources_.placed.size(); ++p) {
                 const int instance = deck_.has_parts() ? static_cast<int>(p) : kOwnMesh;
-                const std::size_t count = sources_.placed[p].mesh->elements.size();
+                const std::size_t count = sources_.placed[p].mesh->element_info.size();
                 for (std::size_t e = 0; e < count; ++e)
                     gather_target(source, load, {instance, static_cast<int>(e), 0});
             }
@@ -121,6 +141,13 @@ class LoadAssembly {
     }
 
     void add(const Application& application, std::uint64_t key) {
+        if (streaming_) {
+            const HistoryLine& line =
+                deck_.history_lines[static_cast<std::size_t>(application.line)];
+            if (line.step >= deck_.renewed_in[static_cast<std::size_t>(line.keyword)])
+                apply(application);
+            return;
+        }
         applications_.push_back(application);
         contributions_.push_back({application.line, key});
     }
@@ -138,18 +165,17 @@ class LoadAssembly {
             placed->first_element + static_cast<std::size_t>(target.element);
         if (!is_writable_element(model_.elements[element].node_count)) return -1;
         if (target.face == 0) return static_cast<int>(element);
-        const StoredElement& deck_element = stored(target);
-        // The midside node that a collapsed quadrilateral leaves out is looked up only here.
-        if (deck_element.collapse_rule >= 0 &&
-            placed->mesh->node_map.find(deck_element.dropped_midside) < 0)
-            return -1;
-        std::array<int, kMaxElementNodes> numbers{};
-        const int count = deck_nodes(deck_element, numbers);
+        const ElementInfo& info = info_of(target);
+        // The faces of a collapsed quadrilateral need the midside node it left out.
+        if (info.collapse_rule >= 0 && info.dropped_midside < 0) return -1;
+        const int count =
+            info.collapse_rule >= 0 ? kMaxElementNodes : model_.elements[element].node_count;
         return face_nodes(count, target.face).count > 0 ? static_cast<int>(element) : -1;
     }
 
-    const StoredElement& stored(const ElementTarget& target) const {
-        return placed_of(target.instance)->mesh->elements[static_cast<std::size_t>(target.element)];
+    const ElementInfo& info_of(const ElementTarget& target) const {
+        return placed_of(target.instance)
+            ->mesh->element_info[static_cast<std::size_t>(target.element)];
     }
 
     // ---- forces
@@ -159,9 +185,10 @@ class LoadAssembly {
         if (application.concentrated) {
             const LoadTarget& load = deck_.loads[static_cast<std::size_t>(application.source)];
             const double value = load.value * line.scale;
-            touch(application.index,
-                  load.direction == 1 ? zenta::Vec2{value, 0.0} : zenta::Vec2{0.0, value});
-            sums_[static_cast<std::size_t>(application.index)].named = true;
+            const std::size_t record =
+                touch(application.index,
+                      load.direction == 1 ? zenta::Vec2{value, 0.0} : zenta::Vec2{0.0, value});
+            named_[record] = true;
             return;
         }
         const DistributedLoad& load =
@@ -207,17 +234,11 @@ class LoadAssembly {
     int deck_output_nodes(const Application& application,
                           std::array<int, kMaxElementNodes>& nodes) const {
         const LegacyElement& element = model_.elements[static_cast<std::size_t>(application.index)];
-        const StoredElement& deck_element = stored(application.target);
-        if (deck_element.collapse_rule < 0) {
-            nodes = element.nodes;
-            return element.node_count;
-        }
-        const PlacedMesh& placed = *placed_of(application.target.instance);
-        std::array<int, kMaxElementNodes> numbers{};
-        const int count = deck_nodes(deck_element, numbers);
-        for (std::size_t k = 0; k < static_cast<std::size_t>(count); ++k)
-            nodes[k] = static_cast<int>(placed.first_node) + placed.mesh->node_map.find(numbers[k]);
-        return count;
+        ElementInfo info = info_of(application.target);
+        // The left-out midside node as an output node, as the element's nodes are.
+        info.dropped_midside +=
+            static_cast<int>(placed_of(application.target.instance)->first_node);
+        return deck_nodes(element, info, nodes);
     }
 
     ElementPoints points_of(const std::array<int, kMaxElementNodes>& nodes, int count) const {
@@ -263,46 +284,54 @@ class LoadAssembly {
             touch(nodes[static_cast<std::size_t>(forces.positions[k])], forces.forces[k]);
     }
 
-    void touch(int node, zenta::Vec2 force) {
-        NodeSum& sum = sums_[static_cast<std::size_t>(node)];
-        if (!sum.touched) {
-            sum.touched = true;
-            order_.push_back(node);
+    // Adds a force to the node's record, made when the node receives its first force; returns
+    // the record's position.
+    std::size_t touch(int node, zenta::Vec2 force) {
+        int& record = record_of_node_[static_cast<std::size_t>(node)];
+        if (record == kNoRecord) {
+            record = static_cast<int>(records_.size());
+            records_.push_back({node, kLoadCase, 0.0, 0.0});
+            named_.push_back(false);
         }
-        sum.force.x += force.x;
-        sum.force.y += force.y;
+        LoadRecord& sum = records_[static_cast<std::size_t>(record)];
+        sum.fx += force.x;
+        sum.fy += force.y;
+        return static_cast<std::size_t>(record);
     }
 
     // ---- records
 
-    std::vector<LoadRecord> records() const {
+    // Forces below kNegligible of the largest become 0; then a record that no *CLOAD line
+    // names goes when both its forces are 0.
+    std::vector<LoadRecord> cleaned_records() {
         double largest = 0.0;
-        for (int node : order_) {
-            const zenta::Vec2& f = sums_[static_cast<std::size_t>(node)].force;
-            largest = std::max({largest, std::fabs(f.x), std::fabs(f.y)});
-        }
+        for (const LoadRecord& record : records_)
+            largest = std::max({largest, std::fabs(record.fx), std::fabs(record.fy)});
         const double negligible = kNegligible * largest;
         const auto cleaned = [negligible](double value) {
             return std::fabs(value) < negligible || value == 0.0 ? 0.0 : value;
         };
-        std::vector<LoadRecord> result;
-        result.reserve(order_.size());
-        for (int node : order_) {
-            const NodeSum& sum = sums_[static_cast<std::size_t>(node)];
-            const LoadRecord record{node, kLoadCase, cleaned(sum.force.x), cleaned(sum.force.y)};
-            if (sum.named || record.fx != 0.0 || record.fy != 0.0) result.push_back(record);
+        std::size_t kept = 0;
+        for (std::size_t i = 0; i < records_.size(); ++i) {
+            LoadRecord record = records_[i];
+            record.fx = cleaned(record.fx);
+            record.fy = cleaned(record.fy);
+            if (named_[i] || record.fx != 0.0 || record.fy != 0.0) records_[kept++] = record;
         }
-        return result;
+        records_.resize(kept);
+        return std::move(records_);
     }
 
     const LoadSources& sources_;
     const DeckModel& deck_;
     const LegacyModel& model_;
-    std::vector<unsigned char> line_state_;  // kHadTarget | kWritten, by history line
-    std::vector<Application> applications_;
+    std::vector<unsigned char> line_state_;        // kHadTarget | kWritten, by history line
+    bool streaming_ = false;                       // loads are applied as they are gathered
+    std::vector<Application> applications_;        // unless streaming
     std::vector<Contribution> contributions_;      // key of each application
-    std::vector<NodeSum> sums_;                    // by output node
-    std::vector<int> order_;                       // nodes in the order they receive a force
+    std::vector<int> record_of_node_;              // by output node; kNoRecord: none
+    std::vector<LoadRecord> records_;              // in the order nodes receive a force
+    std::vector<bool> named_;                      // by record: a *CLOAD line in force names it
     std::vector<signed char> axisymmetric_types_;  // by element type; -1: not yet known
     std::vector<bool> counted_;                    // elements counted without density
     int without_density_ = 0;

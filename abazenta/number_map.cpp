@@ -49,9 +49,7 @@ void NumberMap::reserve(std::size_t count) {
     direct_.reserve(2 * count + kDirectHeadroom);
 }
 
-int NumberMap::find_or_add(int number) {
-    const int found = find(number);
-    if (found >= 0) return found;
+int NumberMap::add(int number) {
     const int index = count_++;
     // Numbers that the plain table covers go there, and so do numbers up to about twice the
     // count, for which it grows at least twofold: its size stays within a few times the count.
@@ -59,7 +57,12 @@ int NumberMap::find_or_add(int number) {
     const std::size_t reach = 2 * static_cast<std::size_t>(count_) + kDirectHeadroom;
     const std::size_t position = static_cast<std::size_t>(static_cast<unsigned>(number));
     if (number >= 0 && (position < direct_.size() || position < reach)) {
-        if (position >= direct_.size()) widen_direct(std::max(position + 1, 2 * direct_.size()));
+        // With no hashed numbers to move, the table grows by a quarter, so that little of it
+        // is filled and not used; otherwise twofold, so that each move of them is paid for.
+        if (position >= direct_.size()) {
+            const std::size_t step = hashed_ == 0 ? direct_.size() / 4 : direct_.size();
+            widen_direct(std::max(position + 1, direct_.size() + step + kDirectHeadroom));
+        }
         direct_[position] = index;
         return index;
     }

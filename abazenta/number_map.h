@@ -21,7 +21,12 @@ class NumberMap {
         return slots_[slot_of(number)].index;
     }
     // The dense index of `number`; a new number gets the next index.
-    int find_or_add(int number);
+    int find_or_add(int number) {
+        const int found = find(number);
+        return found >= 0 ? found : add(number);
+    }
+    // Gives `number`, which find does not know, the next index and returns it.
+    int add(int number);
     // How many numbers have been added (the next index to give out).
     int count() const { return count_; }
     // Makes room for `count` numbers in all.

@@ -10,7 +10,7 @@ namespace abazenta {
 
 // One mesh as it goes into the output: the deck's own mesh, or an instance's copy of a part.
 struct PlacedMesh {
-    const Mesh* mesh = nullptr;
+    Mesh* mesh = nullptr;
     int part = -1;                         // -1 for the deck's own mesh
     const Placement* placement = nullptr;  // nullptr: as it is
     std::size_t first_node = 0;            // output index of its first node

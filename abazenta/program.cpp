@@ -2,16 +2,16 @@
 // it, and write the legacy file on standard output or into the "-out" file.
 #include "program.h"
 
-#include <cstdlib>
+#include <fcntl.h>
+#include <unistd.h>
+
 #include <fstream>
-#include <memory>
-#include <new>
-#include <sstream>
-#include <string_view>
+#include <streambuf>
 
 #include "command_line.h"
 #include "error.h"
 #include "include_files.h"
+#include "input_text.h"
 #include "messages.h"
 #include "replacing_file.h"
 #include "translator.h"
@@ -21,74 +21,43 @@ namespace abazenta {
 
 namespace {
 
-// The whole input in one piece. The memory is taken with malloc and grown with realloc, which
-// for large blocks moves pages instead of copying them, and is never filled before the input
-// overwrites it.
-class InputText {
-  public:
-    std::string_view view() const { return {bytes_.get(), size_}; }
-
-    // False when reading failed before the end of the stream. A stream that can tell its size
-    // (a file, or standard input redirected from one) is read in one piece of that size once a
-    // first piece shows that it holds more; another (a pipe) into a buffer that doubles.
-    bool read(std::istream& in) {
-        std::size_t told = 0;  // the size the stream tells, plus one; 0 when it tells none
-        const std::streampos start = in.tellg();
-        if (start != std::streampos(-1) && in.seekg(0, std::ios::end)) {
-            const std::streamoff size = in.tellg() - start;
-            if (in.seekg(start) && size >= 0) told = static_cast<std::size_t>(size) + 1;
-        }
-        in.clear(in.rdstate() & std::ios::badbit);
-        std::size_t capacity = kFirstCapacity;
-        for (;;) {
-            if (!grow(capacity)) throw std::bad_alloc();
-            in.read(bytes_.get() + size_, static_cast<std::streamsize>(capacity - size_));
-            size_ += static_cast<std::size_t>(in.gcount());
-            if (size_ < capacity) break;
-            capacity = told > capacity ? told : 2 * capacity;
-        }
-        return !in.bad();
-    }
-
-  private:
-    static constexpr std::size_t kFirstCapacity = std::size_t{1} << 20;
-
-    struct Free {
-        void operator()(char* bytes) const { std::free(bytes); }
-    };
-
-    bool grow(std::size_t capacity) {
-        char* bytes = static_cast<char*>(std::realloc(bytes_.get(), capacity));
-        if (bytes == nullptr) return false;
-        bytes_.release();
-        bytes_.reset(bytes);
-        return true;
-    }
-
-    std::unique_ptr<char, Free> bytes_;
-    std::size_t size_ = 0;
-};
-
 // The input is read whole, so that both scans can read it even when it comes from a pipe.
-InputText read_input(const Options& options, std::istream& standard_input) {
+InputText read_input(const Options& options, std::istream& standard_input, int input_descriptor) {
     InputText text;
     if (options.in_file_name.empty()) {
-        if (!text.read(standard_input))
+        const bool mapped = input_descriptor >= 0 && text.map(input_descriptor);
+        if (!mapped && !text.read(standard_input))
             throw TranslationError(messages::kStandardInputUnreadable, 1);
         return text;
     }
+    const int descriptor = open(options.in_file_name.c_str(), O_RDONLY | O_CLOEXEC);
+    const bool mapped = descriptor >= 0 && text.map(descriptor);
+    if (descriptor >= 0) close(descriptor);
+    if (mapped) return text;
     std::ifstream file(options.in_file_name, std::ios::binary);
     if (!file || !text.read(file))
         throw TranslationError(messages::not_found(options.in_file_name), 1);
     return text;
 }
 
+// Output that goes nowhere.
+class Discard : public std::streambuf {
+  protected:
+    int_type overflow(int_type c) override { return traits_type::not_eof(c); }
+    std::streamsize xsputn(const char*, std::streamsize count) override { return count; }
+};
+
 // The "-out" file through the suite's replacing file: complete, or any earlier file untouched.
-void write_out_file(const std::string& path, const std::string& bytes) {
+// The translation writes straight into it; when it cannot be opened the translation still
+// runs (into nothing), so that its warnings come out the same way before the failure is said.
+void translate_into_file(const std::string& path, const DeckSource& source,
+                         const TranslationOptions& options, std::ostream& diagnostics) {
     zenta::ReplacingFile file;
-    if (!file.Open(path)) throw TranslationError(messages::not_written(path), 1);
-    file.Stream().write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    if (!file.Commit()) throw TranslationError(messages::not_written(path), 1);
+    const bool opened = file.Open(path);
+    Discard nothing;
+    std::ostream nowhere(&nothing);
+    translate(source, options, opened ? file.Stream() : nowhere, diagnostics);
+    if (!opened || !file.Commit()) throw TranslationError(messages::not_written(path), 1);
 }
 
 // "--help" and "--version" answer on standard output and translate nothing.
@@ -102,13 +71,14 @@ void write_answer(const Options& options, std::ostream& standard_output) {
 }  // namespace
 
 void run_program(const std::vector<std::string>& args, std::istream& standard_input,
-                 std::ostream& standard_output, std::ostream& diagnostics) {
+                 std::ostream& standard_output, std::ostream& diagnostics, int input_descriptor) {
     const Options options = parse_arguments(args);
     if (options.help || options.version) return write_answer(options, standard_output);
     diagnostics << messages::kFirstScan;
-    const InputText input = read_input(options, standard_input);
+    InputText input = read_input(options, standard_input, input_descriptor);
     DeckSource source;
     source.text = input.view();
+    source.release_text = [&input] { input.release(); };
     source.load_include = load_included_file;
     if (!options.in_file_name.empty()) {
         source.folder = folder_of(options.in_file_name);
@@ -123,11 +93,7 @@ void run_program(const std::vector<std::string>& args, std::istream& standard_in
             throw TranslationError(messages::not_written("standard output"), 1);
         return;
     }
-    // The file is composed first, so that the writer's warnings come out the same way whether
-    // or not the file can then be written.
-    std::ostringstream legacy;
-    translate(source, translation, legacy, diagnostics);
-    write_out_file(options.out_file_name, legacy.str());
+    translate_into_file(options.out_file_name, source, translation, diagnostics);
 }
 
 }  // namespace abazenta

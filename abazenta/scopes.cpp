@@ -30,10 +30,9 @@ int Scopes::split_qualified(std::string_view name, const Mesh& scope,
     return find_instance(name.substr(0, dot));
 }
 
-const std::vector<SetMember>* Scopes::find_set(std::string_view name, SetKind kind, Mesh& scope,
-                                               int& owner) {
+const SetMembers* Scopes::find_set(std::string_view name, SetKind kind, Mesh& scope, int& owner) {
     owner = kOwnMesh;
-    if (const std::vector<SetMember>* set = table_of(scope, kind).find(name)) return set;
+    if (const SetMembers* set = table_of(scope, kind).find(name)) return set;
     std::string_view rest;
     owner = split_qualified(name, scope, rest);
     if (owner < 0) return nullptr;

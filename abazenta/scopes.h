@@ -34,8 +34,7 @@ class Scopes {
 
     // The set `name` of `scope`; at the assembly's scope also "Inst.Name", a set of the
     // instance's part, whose own members then belong to that instance (`owner`).
-    const std::vector<SetMember>* find_set(std::string_view name, SetKind kind, Mesh& scope,
-                                           int& owner);
+    const SetMembers* find_set(std::string_view name, SetKind kind, Mesh& scope, int& owner);
     // The surface `name` of `scope`, found as sets are.
     const Surface* find_surface(std::string_view name, Mesh& scope, int& owner);
     // "Inst.12" at the assembly's scope: node or element 12 of instance Inst.

@@ -17,9 +17,10 @@ struct TranslationOptions {
     bool quiet = false;
 };
 
-// Reads the deck, runs both scans with their progress messages on `diagnostics`, assembles the
-// output model and writes the legacy file on `legacy`. Throws TranslationError when the input
-// cannot be translated; nothing is written on `legacy` then.
+// Reads the deck, runs both scans with their progress messages on `diagnostics` (then calls the
+// source's release_text: the text is not read again), assembles the output model and writes the
+// legacy file on `legacy`. Throws TranslationError when the input cannot be translated; nothing
+// is written on `legacy` then.
 void translate(const DeckSource& source, const TranslationOptions& options, std::ostream& legacy,
                std::ostream& diagnostics);
 

@@ -3,12 +3,13 @@
 
 #include <array>
 #include <cstdio>
+#include <cstring>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "messages.h"
 #include "number_format.h"
-#include "real_text.h"
 
 namespace abazenta {
 
@@ -41,26 +42,29 @@ const ElementLayout* layout_for(int node_count) {
     return nullptr;
 }
 
-// Lines are composed in one buffer that goes to the stream in large pieces.
+// Lines are composed in one buffer that goes to the stream in large pieces. Numbers are
+// written straight into it: each writing first makes sure that kNumberRoom bytes are free.
 class LineWriter {
   public:
-    explicit LineWriter(std::ostream& out) : out_(out) { text_.reserve(kFlushSize + 1024); }
+    explicit LineWriter(std::ostream& out) : out_(out), buffer_(kCapacity) {
+        cursor_ = buffer_.data();
+    }
     ~LineWriter() { flush(); }
 
     LineWriter& integer(int value, int width = 0) {
-        append_integer(text_, value, width);
+        cursor_ = format_integer(room(), value, width);
         return *this;
     }
     LineWriter& exponent(double value) {
-        append_exponent(text_, value);
+        cursor_ = format_exponent(room(), value);
         return *this;
     }
     LineWriter& general(double value) {
-        append_general(text_, value);
+        cursor_ = format_general(room(), value);
         return *this;
     }
     LineWriter& shortest(double value) {
-        text_.append(zenta::ShortestReal(value));
+        cursor_ = format_shortest(room(), value);
         return *this;
     }
     // The shortest exact form with `exact`, otherwise printf "%e".
@@ -68,36 +72,52 @@ class LineWriter {
         return exact ? shortest(value) : exponent(value);
     }
     LineWriter& text(std::string_view words) {
-        text_.append(words);
+        if (words.size() > free_bytes()) flush();
+        if (words.size() > free_bytes()) {
+            out_.write(words.data(), static_cast<std::streamsize>(words.size()));
+            return *this;
+        }
+        std::memcpy(cursor_, words.data(), words.size());
+        cursor_ += words.size();
         return *this;
     }
     // Any other printf form, for the few lines that need one: measured first, then formatted
-    // in place, so that no length of the result can overrun a buffer.
+    // into a text of its own, so that no length of the result can overrun a buffer.
     template <typename... Args>
     LineWriter& format(const char* pattern, Args... args) {
         const int length = std::snprintf(nullptr, 0, pattern, args...);
         if (length <= 0) return *this;
-        const std::size_t start = text_.size();
-        text_.resize(start + static_cast<std::size_t>(length) + 1);  // room for snprintf's 0
-        std::snprintf(&text_[start], static_cast<std::size_t>(length) + 1, pattern, args...);
-        text_.pop_back();
-        return *this;
+        std::string formatted(static_cast<std::size_t>(length) + 1, '\0');  // room for the 0
+        std::snprintf(&formatted[0], formatted.size(), pattern, args...);
+        formatted.pop_back();
+        return text(formatted);
     }
     void end_line() {
-        text_.push_back('\n');
-        if (text_.size() >= kFlushSize) flush();
+        *room() = '\n';
+        ++cursor_;
+        if (static_cast<std::size_t>(cursor_ - buffer_.data()) >= kFlushSize) flush();
     }
 
   private:
     static constexpr std::size_t kFlushSize = 1 << 16;
+    static constexpr std::size_t kCapacity = kFlushSize + 1024;
 
+    std::size_t free_bytes() const {
+        return static_cast<std::size_t>(buffer_.data() + buffer_.size() - cursor_);
+    }
+    // Where the next number goes, with kNumberRoom bytes free after it.
+    char* room() {
+        if (free_bytes() < kNumberRoom) flush();
+        return cursor_;
+    }
     void flush() {
-        out_.write(text_.data(), static_cast<std::streamsize>(text_.size()));
-        text_.clear();
+        out_.write(buffer_.data(), cursor_ - buffer_.data());
+        cursor_ = buffer_.data();
     }
 
     std::ostream& out_;
-    std::string text_;
+    std::vector<char> buffer_;
+    char* cursor_ = nullptr;
 };
 
 void write_materials(const LegacyModel& model, LineWriter& lines) {

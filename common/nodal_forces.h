@@ -90,6 +90,12 @@ using BodyForce = std::function<Vec2(Vec2 position)>;
 std::array<Vec2, 8> BodyForces(const Element& element, const Thickness& thickness,
                                const BodyForce& force);
 
+// The same for a body force that is the same everywhere (gravity, a constant force per unit
+// volume): equal to BodyForces with a function that returns `force`, to the last bit, without a
+// call at every integration point.
+std::array<Vec2, 8> UniformBodyForces(const Element& element, const Thickness& thickness,
+                                      Vec2 force);
+
 // Twice the signed area of the polygon of the given corners: positive when they run
 // counter-clockwise. The converters use its sign to tell on which side of a face the outside
 // of the element lies.

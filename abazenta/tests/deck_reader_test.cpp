@@ -193,8 +193,9 @@ TEST(ReadDeck, StopsAtAFileThatCannotBeIncluded) {
         EXPECT_EQ(deck.stop->status(), 1);
     }
     // Without a loader nothing can be included; after *END STEP nothing is opened at all.
-    EXPECT_EQ(read_deck(DeckSource{"*INCLUDE, INPUT=a.inp\n", "", "", nullptr}).stop->what(),
-              std::string("Included file a.inp could not be read\n"));
+    EXPECT_EQ(
+        read_deck(DeckSource{"*INCLUDE, INPUT=a.inp\n", "", "", nullptr, nullptr}).stop->what(),
+        std::string("Included file a.inp could not be read\n"));
     Files files;
     EXPECT_FALSE(read_deck(files.source("*END STEP\n*INCLUDE, INPUT=a.inp\n")).stop);
     EXPECT_TRUE(files.asked.empty());

@@ -42,6 +42,29 @@ TEST(Fields, SplitAtCommasWhenTheLineHasOneAndAtBlanksOtherwise) {
     EXPECT_EQ(fields[100], "");
 }
 
+// The first line of a text, split as split splits it, in the same pass that finds its end.
+TEST(Fields, SplitFirstLineFindsTheLineAndItsFields) {
+    const struct {
+        const char* text;
+        const char* line;
+    } cases[] = {
+        {"1, 2.5, -3\n4, 5\n", "1, 2.5, -3\n"},
+        {"  1  2.5\t-3\r\n7\n", "  1  2.5\t-3\r\n"},
+        {"1,2,,0.5", "1,2,,0.5"},  // no line end: all of it
+        {"a b, c\n", "a b, c\n"},
+        {"\n1, 2\n", "\n"},
+        {",\n", ",\n"},
+        {"", ""},
+    };
+    for (const auto& c : cases) {
+        Fields first;
+        EXPECT_EQ(first.split_first_line(c.text), c.line) << c.text;
+        const Fields whole(c.line);
+        ASSERT_EQ(first.size(), whole.size()) << c.text;
+        for (std::size_t i = 0; i < whole.size(); ++i) EXPECT_EQ(first[i], whole[i]) << c.text;
+    }
+}
+
 TEST(UpperCase, ChangesLettersOnly) {
     EXPECT_EQ(upper_case("Set-1_a.b"), "SET-1_A.B");
     EXPECT_EQ(upper_case(""), "");
@@ -60,9 +83,17 @@ TEST(ParseInteger, AcceptsOnlyWholeSignedDecimalFields) {
     EXPECT_TRUE(parse_integer("-2147483648", value));
     EXPECT_EQ(value, -2147483647 - 1);
 
+    // Leading zeros, as many as there are, do not count towards the range.
+    EXPECT_TRUE(parse_integer("00000000000000012", value));
+    EXPECT_EQ(value, 12);
+    EXPECT_TRUE(parse_integer("-00000000002147483648", value));
+    EXPECT_EQ(value, -2147483647 - 1);
+    EXPECT_TRUE(parse_integer("+0000000000", value));
+    EXPECT_EQ(value, 0);
+
     value = 99;
     for (const char* field : {"", "-", "+", "1.0", "12abc", "ALL", "2147483648", "-2147483649",
-                              "99999999999999999999"}) {
+                              "99999999999999999999", "12345678901", "+-1", "1 2", "0x10"}) {
         EXPECT_FALSE(parse_integer(field, value)) << field;
         EXPECT_EQ(value, 99) << field;
     }
@@ -93,8 +124,25 @@ TEST(ParseReal, ReadsTheFortranExponentMark) {
     EXPECT_EQ(parse_real("D5"), 0.0);
 }
 
+// The number is the longest prefix of the form [+-]digits[.digits][exponent]; what follows it is
+// not read, and an exponent mark without digits is not part of it.
+TEST(ParseReal, ReadsTheLongestNumberAtTheStart) {
+    const struct {
+        const char* field;
+        double value;
+    } cases[] = {
+        {"+.5e-3", 0.0005},  {"5.", 5.0},           {"-.5", -0.5},   {"1e+", 1.0},    {"1e-x", 1.0},
+        {"2.5e2.5", 250.0},  {"1.2.3", 1.2},        {"7e1e1", 70.0}, {"0x1p3", 0.0},  {"-0", -0.0},
+        {"1e999", HUGE_VAL}, {"-1e999", -HUGE_VAL}, {"1e-999", 0.0}, {"12 34", 12.0},
+    };
+    for (const auto& c : cases) EXPECT_EQ(parse_real(c.field), c.value) << c.field;
+    EXPECT_TRUE(std::signbit(parse_real("-0")));
+    EXPECT_EQ(parse_real("4.9406564584124654e-324"), 4.9406564584124654e-324);
+    EXPECT_EQ(parse_real("0.30000000000000004"), 0.1 + 0.2);
+}
+
 TEST(ParseReal, ReadsZeroForMissingOrNonNumericFields) {
-    for (const char* field : {"", "abc", ".", "-", "e5", "nan", "inf", "0x10"})
+    for (const char* field : {"", "abc", ".", "-", "e5", "nan", "inf", "0x10", "+-2", "-+2", "+"})
         EXPECT_EQ(parse_real(field), 0.0) << field;
 }
 

@@ -14,11 +14,13 @@ namespace {
 using NodeList = std::array<int, kMaxElementNodes>;
 
 bool node(Mesh& mesh, std::string_view line) {
-    return read_node(mesh, Fields(line));
+    int number = 0;
+    return read_node(mesh, Fields(line), number);
 }
 
 bool element(Mesh& mesh, std::string_view line, int key = 0, int type = 0) {
-    return read_element(mesh, Fields(line), key, type);
+    int number = 0;
+    return read_element(mesh, Fields(line), key, type, number);
 }
 
 TEST(ReadNode, StoresCoordinatesByDenseIndexInOrderOfFirstAppearance) {
@@ -90,12 +92,12 @@ TEST(ReadElement, StoresNodesKeyTypeAndNodeCount) {
     ASSERT_EQ(mesh.elements.size(), 2u);
     EXPECT_EQ(mesh.elements[0].nodes, (NodeList{1, 2, 3, 4, 5, 6, 7, 8}));
     EXPECT_EQ(mesh.elements[0].node_count, 8);
-    EXPECT_EQ(mesh.elements[0].material_key, 4);
-    EXPECT_EQ(mesh.elements[0].type, 2);
-    EXPECT_EQ(mesh.elements[0].number, 15);
+    EXPECT_EQ(mesh.elements[0].material, 4);  // the key, until the model is assembled
+    EXPECT_EQ(mesh.element_info[0].type, 2);
+    EXPECT_EQ(mesh.element_info[0].number, 15);
     EXPECT_EQ(mesh.elements[1].nodes, (NodeList{4, 5, 6, 0, 0, 0, 0, 0}));
     EXPECT_EQ(mesh.elements[1].node_count, 3);
-    EXPECT_EQ(mesh.elements[1].number, -3);
+    EXPECT_EQ(mesh.element_info[1].number, -3);
 }
 
 TEST(ReadElement, RewritesCollapsedQuadrilateralsAsTriangles) {
@@ -117,7 +119,7 @@ TEST(ReadElement, RewritesCollapsedQuadrilateralsAsTriangles) {
         EXPECT_EQ(mesh.elements[0].nodes, c.nodes) << c.line;
         // The faces of a collapsed element are those of the quadrilateral the deck gives.
         NodeList deck{};
-        EXPECT_EQ(deck_nodes(mesh.elements[0], deck), 8) << c.line;
+        EXPECT_EQ(deck_nodes(mesh.elements[0], mesh.element_info[0], deck), 8) << c.line;
         const Fields fields(c.line);
         for (std::size_t k = 0; k < deck.size(); ++k) {
             int expected = 0;
@@ -130,12 +132,12 @@ TEST(ReadElement, RewritesCollapsedQuadrilateralsAsTriangles) {
     EXPECT_EQ(mesh.elements[0].node_count, 4);
     EXPECT_EQ(mesh.elements[0].nodes, (NodeList{10, 10, 30, 40}));
     NodeList deck{};
-    EXPECT_EQ(deck_nodes(mesh.elements[0], deck), 4);
+    EXPECT_EQ(deck_nodes(mesh.elements[0], mesh.element_info[0], deck), 4);
     EXPECT_EQ(deck, (NodeList{10, 10, 30, 40}));
     // A collapsed number given again as a plain quadrilateral is no longer collapsed.
     element(mesh, "1  10 10 30 40 51 52 53 54\n");
     element(mesh, "1  10 20 30 40 51 52 53 54\n");
-    EXPECT_EQ(deck_nodes(mesh.elements[0], deck), 8);
+    EXPECT_EQ(deck_nodes(mesh.elements[0], mesh.element_info[0], deck), 8);
     EXPECT_EQ(deck, (NodeList{10, 20, 30, 40, 51, 52, 53, 54}));
 }
 
@@ -162,7 +164,38 @@ TEST(ReadElement, RepeatedNumberIsReplacedByTheLaterLine) {
     ASSERT_EQ(mesh.elements.size(), 2u);
     EXPECT_EQ(mesh.elements[0].node_count, 4);
     EXPECT_EQ(mesh.elements[0].nodes, (NodeList{9, 8, 7, 6}));
-    EXPECT_EQ(mesh.elements[0].material_key, 1);
+    EXPECT_EQ(mesh.elements[0].material, 1);
+    EXPECT_EQ(mesh.element_info[0].collapse_rule, -1);
+}
+
+// The node numbers become the mesh's node indexes once, and the midside node that a collapsed
+// quadrilateral left out its index, or -1 without a *NODE line; an undefined corner stops.
+TEST(ResolveNodes, NumbersBecomeIndexesAndUndefinedNodesStop) {
+    Mesh mesh;
+    for (int n : {10, 20, 30, 40, 51, 52, 53, 54, 55}) node(mesh, std::to_string(n) + ", 0, 0\n");
+    element(mesh, "1, 40, 30, 20, 10\n");
+    element(mesh, "2, 10, 10, 30, 40, 51, 52, 53, 54\n");  // c1 = c2: 51 is left out
+    element(mesh, "3, 10, 20, 30, 30, 55, 52, 56, 54\n");  // c3 = c4: 56, undefined, left out
+    resolve_nodes(mesh);
+    EXPECT_EQ(mesh.elements[0].nodes, (NodeList{3, 2, 1, 0}));
+    EXPECT_EQ(mesh.elements[1].nodes, (NodeList{0, 2, 3, 5, 6, 7, 0, 0}));
+    EXPECT_EQ(mesh.element_info[1].dropped_midside, 4);
+    EXPECT_EQ(mesh.elements[2].nodes, (NodeList{0, 1, 2, 8, 5, 7, 0, 0}));
+    EXPECT_EQ(mesh.element_info[2].dropped_midside, -1);
+    resolve_nodes(mesh);  // once only
+    EXPECT_EQ(mesh.elements[0].nodes, (NodeList{3, 2, 1, 0}));
+
+    Mesh undefined;
+    node(undefined, "1, 0, 0\n");
+    element(undefined, "7, 1, 1, 1, 1, 1, 9, 1, 1\n");  // c1 = c2 leaves out 1; 9 is a midside
+    element(undefined, "8, 1, 5, 1\n");
+    try {
+        resolve_nodes(undefined);
+        FAIL() << "no error";
+    } catch (const TranslationError& error) {
+        EXPECT_STREQ(error.what(), "Element 7 uses undefined node 9\n");
+        EXPECT_EQ(error.status(), 1);
+    }
 }
 
 TEST(ReadElement, StopsWhenANewElementWouldExceedTheLimit) {

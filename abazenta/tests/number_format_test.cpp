@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <cfloat>
+#include <charconv>
 #include <climits>
 #include <cmath>
 #include <cstdio>
@@ -21,14 +22,25 @@ std::string printf_of(const char* pattern, double value) {
     return text;
 }
 
+// What a formatting function writes, checked to stay within its room.
+template <typename Format, typename Value>
+std::string written(Format format, Value value) {
+    char text[kNumberRoom + 1];
+    const char* end = format(text, value);
+    EXPECT_LE(end - text, static_cast<std::ptrdiff_t>(kNumberRoom));
+    return std::string(text, static_cast<std::size_t>(end - text));
+}
+
 TEST(NumberFormat, IntegersAsPrintfWithAWidth) {
-    for (int value : {0, 7, -7, 9999, 10000, -10000, 123456, INT_MAX, INT_MIN}) {
-        for (int width : {0, 4, 5}) {
+    for (int value : {0, 7, -7, 9, 10, 99, 100, -100, 9999, 10000, -10000, 123456, 999999999,
+                      1000000000, INT_MAX, INT_MIN}) {
+        for (int width : {0, 1, 4, 5, 12, 16}) {
             char expected[32];
             std::snprintf(expected, sizeof expected, "%*d", width, value);
-            std::string text = "x";
-            append_integer(text, value, width);
-            EXPECT_EQ(text, std::string("x") + expected) << value << " " << width;
+            char text[kNumberRoom];
+            const char* end = format_integer(text, value, width);
+            EXPECT_EQ(std::string(text, static_cast<std::size_t>(end - text)), expected)
+                << value << " " << width;
         }
     }
 }
@@ -65,20 +77,39 @@ TEST(NumberFormat, RealsAsPrintfExponentAndGeneralForms) {
     for (int i = 0; i < 2000; ++i)
         values.push_back(mantissa(random) * std::pow(10.0, exponent(random)));
     for (double value : values) {
-        std::string exponent_form, general_form;
-        append_exponent(exponent_form, value);
-        append_general(general_form, value);
-        EXPECT_EQ(exponent_form, printf_of("%e", value));
-        EXPECT_EQ(general_form, printf_of("%g", value));
+        EXPECT_EQ(written(format_exponent, value), printf_of("%e", value));
+        EXPECT_EQ(written(format_general, value), printf_of("%g", value));
     }
     const double nan =
         std::numeric_limits<double>::infinity() - std::numeric_limits<double>::infinity();
     for (double value : {nan, -nan}) {
-        std::string exponent_form, general_form;
-        append_exponent(exponent_form, value);
-        append_general(general_form, value);
-        EXPECT_EQ(exponent_form, printf_of("%e", value));
-        EXPECT_EQ(general_form, printf_of("%g", value));
+        EXPECT_EQ(written(format_exponent, value), printf_of("%e", value));
+        EXPECT_EQ(written(format_general, value), printf_of("%g", value));
+    }
+}
+
+// The shortest form that reads back, as std::to_chars writes it: plain or exponent notation,
+// whichever is shorter, on values of every magnitude and length of digits.
+TEST(NumberFormat, ShortestRealsAsToChars) {
+    std::vector<double> values = {0.0,     -0.0,      1.0,       -1.0,  0.1,        0.0001,
+                                  1e-5,    123456.0,  1e14,      1e15,  1e16,       1e22,
+                                  1e23,    1e100,     5e-324,    0.3,   1e-12,      7.85e-9,
+                                  210000., 1.0 / 3.0, 2.0 / 3.0, -1e-7, 12345.67891};
+    std::mt19937_64 random(5);
+    std::uniform_real_distribution<double> mantissa(-10.0, 10.0);
+    std::uniform_int_distribution<int> exponent(-20, 20);
+    std::uniform_int_distribution<int> figures(1, 17);
+    for (int i = 0; i < 20000; ++i) {
+        const double value = mantissa(random) * std::pow(10.0, exponent(random));
+        values.push_back(value);
+        values.push_back(
+            std::stod(printf_of(("%." + std::to_string(figures(random)) + "g").c_str(), value)));
+    }
+    for (double value : values) {
+        char expected[64];
+        const char* end = std::to_chars(expected, expected + sizeof expected, value).ptr;
+        EXPECT_EQ(written(format_shortest, value),
+                  std::string(expected, static_cast<std::size_t>(end - expected)));
     }
 }
 

@@ -112,7 +112,8 @@ TEST(AbazentaProgram, HelpAndVersionAnswerOnStandardOutput) {
         EXPECT_EQ(result.out, c.out) << ::testing::PrintToString(c.args);
         EXPECT_EQ(result.err, "") << ::testing::PrintToString(c.args);
     }
-    EXPECT_EQ(help.rfind("Usage: abazenta [-in FILE] [-out FILE] [-full] [-quiet] [-nogap]\n", 0), 0u);
+    EXPECT_EQ(help.rfind("Usage: abazenta [-in FILE] [-out FILE] [-full] [-quiet] [-nogap]\n", 0),
+              0u);
     EXPECT_NE(help.find("\n  --version "), std::string::npos);
     EXPECT_TRUE(dir.entries().empty());
 }
@@ -189,10 +190,16 @@ TEST(AbazentaProgram, PipedAndFileInputGiveTheSameBytes) {
     writeFile(dir.file("big.inp"), big);
     const auto piped = runProgram(kProgram, {}, big);
     const auto named = runProgram(kProgram, {"-in", dir.file("big.inp")}, "");
+    // Standard input redirected from the file (which the program maps rather than reads).
+    const auto redirected =
+        runProgram("/bin/sh", {"-c", "exec \"$0\" < \"$1\"", kProgram, dir.file("big.inp")}, "");
     EXPECT_EQ(piped.status, 0);
     EXPECT_EQ(named.status, 0);
+    EXPECT_EQ(redirected.status, 0);
     EXPECT_EQ(piped.out, named.out);
     EXPECT_EQ(piped.err, named.err);
+    EXPECT_EQ(redirected.out, named.out);
+    EXPECT_EQ(redirected.err, named.err);
     EXPECT_NE(piped.out.find("\n19000    1 19000 20002 19001 20002 19101 20002 19100 20002\n"),
               std::string::npos);
 }

@@ -591,6 +591,52 @@ TEST(AbazentaRun, TableFullStopsEndWithStatusOne) {
             "Too many nodes for translator! \nchange the parameter MAX_NODES, and try again\n");
 }
 
+// Loads whose keyword has lines in one step only are applied as they are read; with lines in
+// several steps the step rules sort out the lines in force. Both give the same bytes for the
+// same loads in force: the face load of the model data is removed by OP=NEW, the gravity of
+// the first step replaced by that of the second.
+TEST(AbazentaRun, FullLoadsInForceAreTheSameWhicheverWayTheyAreSorted) {
+    const std::string mesh = readFile(kData + "/gravity_cps8.inp");
+    const std::string model = mesh.substr(0, mesh.find("*Step"));
+    const std::string one_step = model +
+                                 "*Step\n*Static\n*Dload\n, GRAV, 9., 0., -2., 0.\n"
+                                 "*Cload\n3, 1, 2.5\n*End Step\n";
+    const std::string two_steps = model +
+                                  "*Dload\n1, P1, 4.\n"
+                                  "*Step\n*Static\n*Dload, op=NEW\n, GRAV, 1., 0., -2., 0.\n"
+                                  "*End Step\n*Step\n*Static\n*Dload\n, GRAV, 9., 0., -2., 0.\n"
+                                  "*Cload\n3, 1, 2.5\n*End Step\n";
+    const RunOutcome one = run(one_step, {"-full"});
+    const RunOutcome two = run(two_steps, {"-full"});
+    EXPECT_EQ(one.status, 0);
+    EXPECT_EQ(two.status, 0);
+    EXPECT_EQ(conditions(two.out), conditions(one.out));
+    EXPECT_NE(conditions(one.out).find("ALOADS\n8\n"), std::string::npos) << one.out;
+}
+
+// The input's text is released once, after the scans and before the output model is made; a run
+// that stops while reading does not release it (its owner does).
+TEST(AbazentaRun, ReleasesTheTextOnceAfterTheScans) {
+    for (const bool full : {false, true}) {
+        const std::string deck = readFile(kData + "/plate.inp");
+        int releases = 0;
+        DeckSource source;
+        source.text = deck;
+        source.release_text = [&releases] { ++releases; };
+        TranslationOptions options;
+        options.full = full;
+        std::ostringstream out, err;
+        translate(source, options, out, err);
+        EXPECT_EQ(releases, 1);
+        EXPECT_NE(err.str().find("Finished scanning input file...\n"), std::string::npos);
+
+        releases = 0;
+        source.text = "*INCLUDE, INPUT=absent.inp\n";
+        EXPECT_THROW(translate(source, options, out, err), TranslationError);
+        EXPECT_EQ(releases, 0);
+    }
+}
+
 TEST(AbazentaRun, ModelAtTheLimitsTranslates) {
     std::string input = "** x\n*NODE\n";
     for (int n = 1; n <= MAX_NODES; ++n) input += std::to_string(-n) + ", 0, 0\n";

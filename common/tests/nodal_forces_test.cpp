@@ -117,6 +117,7 @@ TEST(NodalForces, DegenerateInputGivesNoForce) {
         ++calls;
         return Vec2{1, 1};
     }));
+    ExpectZero(zenta::UniformBodyForces(pentagon, Thickness::Constant(1), Vec2{1, 1}));
     EXPECT_EQ(calls, 0);
 }
 
@@ -297,7 +298,8 @@ double TwiceArea(const Element& e) {
 
 // A constant body force on random elements of every family, counter-clockwise: the resultant
 // is the load times the element's volume, and on straight-sided elements the moment is that
-// of the load at the centroid. The same element given clockwise gets the same forces.
+// of the load at the centroid. The same element given clockwise gets the same forces, and
+// UniformBodyForces the very same.
 TEST(NodalForces, RandomElementsKeepResultantMomentAndOrientation) {
     RandomShapes random;
     for (int n = 0; n < 4500; ++n) {
@@ -354,6 +356,14 @@ TEST(NodalForces, RandomElementsKeepResultantMomentAndOrientation) {
         const Element reversed = Reversed(e, source);
         const auto reversed_forces = zenta::BodyForces(reversed, thickness, constant);
         for (int i = 0; i < 8; ++i) ExpectNear(reversed_forces[i], forces[source[i]], scale);
+
+        // The uniform form gives the same forces to the last bit (they are written with all
+        // their digits).
+        const auto uniform = zenta::UniformBodyForces(e, thickness, load);
+        for (int i = 0; i < 8; ++i) {
+            EXPECT_EQ(uniform[i].x, forces[i].x) << i;
+            EXPECT_EQ(uniform[i].y, forces[i].y) << i;
+        }
         if (HasFailure()) FAIL() << "case " << n;
     }
 }

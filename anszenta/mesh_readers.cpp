@@ -163,26 +163,6 @@ bool ElementRecords::takeBlockLine(const std::string& piece, Elem& elem) {
 
 namespace {
 
-// Counts the records of a line form.
-template <typename Records, typename Record, typename Form>
-class RecordCounter : public ArchiveReader {
-  public:
-    explicit RecordCounter(Form form) : records_(form) {}
-    void take(const std::string& piece) override { count += records_.take(piece, record_); }
-    int count = 0;
-
-  private:
-    Records records_;
-    Record record_;
-};
-
-template <typename Records, typename Record, typename Form>
-int countRecords(std::istream& in, Form form) {
-    RecordCounter<Records, Record, Form> counter(form);
-    readTogether(in, {&counter});
-    return counter.count;
-}
-
 // Stores the node records of the archive's node form.
 class NodeReader : public ArchiveReader {
   public:
@@ -219,14 +199,6 @@ class ElementReader : public ArchiveReader {
 };
 
 }  // namespace
-
-int countNodeRecords(std::istream& in, LineForms::Nodes form) {
-    return countRecords<NodeRecords, Node>(in, form);
-}
-
-int countElementRecords(std::istream& in, LineForms::Elements form) {
-    return countRecords<ElementRecords, Elem>(in, form);
-}
 
 std::unique_ptr<ArchiveReader> Data::nodeReader() {
     return std::make_unique<NodeReader>(*this);

@@ -5,6 +5,7 @@
 #include <istream>
 #include <string>
 
+#include "archive_pass.h"
 #include "archive_release.h"
 #include "elem.h"
 #include "node.h"
@@ -58,6 +59,21 @@ class ElementRecords {
 // summary counts as not translated).
 bool isReadElementBlock(const std::string& blockLine, bool firstBlock);
 
-// Number of records of each kind, for an archive without the figure of its "NUMOFF" line.
-int countNodeRecords(std::istream& in, LineForms::Nodes form);
-int countElementRecords(std::istream& in, LineForms::Elements form);
+// Counts the records of a line form, for an archive without the figure of its "NUMOFF" line.
+template <typename Records, typename Record>
+class RecordCounter : public ArchiveReader {
+  public:
+    template <typename Form>
+    explicit RecordCounter(Form form) : records_(form) {}
+
+    void take(const std::string& piece) override { count += records_.take(piece, record_); }
+
+    int count = 0;
+
+  private:
+    Records records_;
+    Record record_;
+};
+
+using NodeRecordCounter = RecordCounter<NodeRecords, Node>;
+using ElementRecordCounter = RecordCounter<ElementRecords, Elem>;

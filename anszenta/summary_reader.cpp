@@ -6,6 +6,7 @@
 #include <optional>
 #include <string>
 #include <utility>
+#include <vector>
 
 #include "archive_pass.h"
 #include "data.h"
@@ -259,15 +260,19 @@ void Data::readSummary(std::istream& cdbFile) {
     lineForms = lineFormsOf(release, scan.evidence);
 
     // A figure without its "NUMOFF" line is the number of records in the forms just chosen,
-    // counted in a pass of its own.
-    auto fromStart = [&]() -> std::istream& {
+    // counted in one more pass.
+    NodeRecordCounter nodeRecords(lineForms.nodes);
+    ElementRecordCounter elementRecords(lineForms.elements);
+    std::vector<ArchiveReader*> counters;
+    if (!scan.nodeFigure) counters.push_back(&nodeRecords);
+    if (!scan.elementFigure) counters.push_back(&elementRecords);
+    if (!counters.empty()) {
         cdbFile.clear();
         cdbFile.seekg(start);
-        return cdbFile;
-    };
-    maxNodes = scan.nodeFigure ? *scan.nodeFigure : countNodeRecords(fromStart(), lineForms.nodes);
-    maxElems = scan.elementFigure ? *scan.elementFigure
-                                  : countElementRecords(fromStart(), lineForms.elements);
+        readTogether(cdbFile, counters);
+    }
+    maxNodes = scan.nodeFigure.value_or(nodeRecords.count);
+    maxElems = scan.elementFigure.value_or(elementRecords.count);
     if (scan.materialFigure)
         maxMats =
             *scan.materialFigure <= 0 && rules_.defaultMaterialFigure ? 10 : *scan.materialFigure;

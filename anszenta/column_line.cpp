@@ -7,8 +7,6 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "real_text.h"
-
 namespace {
 
 using Wide = unsigned __int128;
@@ -143,8 +141,10 @@ ColumnWriter& ColumnWriter::exponent(double value, size_t width, int precision) 
 }
 
 ColumnWriter& ColumnWriter::shortest(double value, size_t width) {
-    const std::string digits = zenta::ShortestReal(value);
-    return field(digits.data(), digits.size(), width);
+    // zenta::ShortestReal's text, without a string for every value.
+    char digits[32];
+    const std::to_chars_result end = std::to_chars(digits, digits + sizeof digits, value);
+    return field(digits, static_cast<size_t>(end.ptr - digits), width);
 }
 
 ColumnWriter& ColumnWriter::text(const std::string& words) {

@@ -22,9 +22,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         const zentaplot::FaultReport faults = zentaplot::FindFaults(model);
         const zentaplot::PictureContent content{
             &model, &faults, zentaplot::CaptionLines(model, faults.counts, "fuzz.inp"), true};
-        const zentaplot::PictureLayout layout =
-            zentaplot::LayOut(model, 400, zentaplot::LegendEntryCount(model),
-                              static_cast<int>(content.caption.size()));
+        const zentaplot::PictureLayout layout = zentaplot::LayOutPicture(content, 400);
         cairo_surface_t* surface =
             cairo_image_surface_create(CAIRO_FORMAT_RGB24, layout.width, layout.height);
         cairo_t* cr = cairo_create(surface);

@@ -1,6 +1,9 @@
 // Caption and legend texts.
 #include "caption.h"
 
+#include <algorithm>
+#include <cmath>
+
 #include "layout.h"
 #include "messages.h"
 
@@ -58,6 +61,29 @@ std::vector<std::string> CaptionLines(const PlotModel& model, const FaultCounts&
 std::string MaterialWords(const PlotModel& model, int number) {
     const Material& m = model.materials[static_cast<std::size_t>(number - 1)];
     return Text::Format("material %d: E %g, nu %g", number, m.modulus, m.poisson);
+}
+
+double LargestLoad(const PlotModel& model) {
+    double largest = 0;
+    for (const Layer& layer : model.layers)
+        for (const Load& load : layer.loads)
+            largest = std::max(largest, std::hypot(load.fx, load.fy));
+    return largest;
+}
+
+std::vector<std::string> LegendTexts(const PlotModel& model) {
+    const int materials = static_cast<int>(model.materials.size());
+    const int shown = std::min(materials, kMostLegendMaterials);
+    std::vector<std::string> texts;
+    for (int m = 1; m <= shown; ++m) texts.push_back(MaterialWords(model, m));
+    if (materials > shown)
+        texts.push_back(Text::Format("and %d more materials", materials - shown));
+    texts.push_back("clockwise or zero-area element");
+    texts.push_back("slot naming no node");
+    texts.push_back("node that no element uses");
+    texts.push_back("fixity; arrow: prescribed displacement");
+    texts.push_back(Text::Format("load; longest arrow %g", LargestLoad(model)));
+    return texts;
 }
 
 }  // namespace zentaplot

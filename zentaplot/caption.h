@@ -23,4 +23,14 @@ std::vector<std::string> CaptionLines(const PlotModel& model, const FaultCounts&
 // "material 2: E 7e+10, nu 0.33" for material line `number` (from 1).
 std::string MaterialWords(const PlotModel& model, int number);
 
+// The largest load of the model, in size (0 without loads).
+double LargestLoad(const PlotModel& model);
+
+// How many materials the legend lists; the others are counted in one further entry.
+constexpr int kMostLegendMaterials = 16;
+
+// The legend's entries in order: the first materials, "and N more materials" when there are
+// more, then the keys of the fault marks, the fixities and the loads.
+std::vector<std::string> LegendTexts(const PlotModel& model);
+
 }  // namespace zentaplot

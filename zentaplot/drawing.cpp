@@ -25,11 +25,7 @@ constexpr Rgb kText{0, 0, 0};
 constexpr Rgb kNodeLabel{60, 60, 60};
 constexpr Rgb kElementLabel{0, 0, 140};
 
-constexpr int kMostLegendMaterials = 16;
-constexpr int kKeyEntries = 5;  // fault fill, cross, dot, fixity, load
-
 // Sizes in pixels of the default 1600-pixel picture.
-constexpr double kTextSize = 15;
 constexpr double kLayerTextSize = 17;
 constexpr double kLabelSize = 12;
 constexpr double kMark = 6;          // half the size of a cross, radius of a ring
@@ -37,7 +33,6 @@ constexpr double kMarkLine = 2;      // line width of the fault marks
 constexpr double kDot = 3;           // radius of an unused node's dot
 constexpr double kSupport = 14;      // length of a fixity triangle
 constexpr double kPrescribed = 26;   // arrow of a prescribed displacement
-constexpr double kSwatch = 22;       // width of a legend swatch
 constexpr double kLongestLoad = 60;  // arrow of the largest load
 constexpr double kShortestLoad = 5;  // arrow of any load that is not 0
 constexpr double kThickestEdge = 1.2;
@@ -48,29 +43,34 @@ int PaletteIndex(int material) {
     return static_cast<int>(m < 0 ? m + kPaletteSize : m);
 }
 
+void SelectTextFont(cairo_t* cr) {
+    cairo_select_font_face(cr, "sans-serif", CAIRO_FONT_SLANT_NORMAL, CAIRO_FONT_WEIGHT_NORMAL);
+}
+
 void SetColour(cairo_t* cr, Rgb c) {
     cairo_set_source_rgb(cr, c.r / 255.0, c.g / 255.0, c.b / 255.0);
 }
 
-double LargestLoad(const PlotModel& model) {
-    double largest = 0;
-    for (const Layer& layer : model.layers)
-        for (const Load& load : layer.loads)
-            largest = std::max(largest, std::hypot(load.fx, load.fy));
-    return largest;
+cairo_pattern_t* Pattern(Rgb c) {
+    return cairo_pattern_create_rgb(c.r / 255.0, c.g / 255.0, c.b / 255.0);
 }
 
 class Painter {
   public:
     Painter(cairo_t* cr, const PictureContent& content, const PictureLayout& layout)
-        : cr_(cr), content_(content), model_(*content.model), layout_(layout), u_(layout.unit) {
-        for (int i = 0; i < kPaletteSize; ++i) {
-            const Rgb c = kPalette[i];
-            fills_[i] = cairo_pattern_create_rgb(c.r / 255.0, c.g / 255.0, c.b / 255.0);
-        }
+        : cr_(cr),
+          content_(content),
+          model_(*content.model),
+          layout_(layout),
+          u_(layout.unit),
+          edge_(Pattern(kEdgeColour)),
+          fault_(Pattern(kFaultRed)) {
+        for (int i = 0; i < kPaletteSize; ++i) fills_[i] = Pattern(kPalette[i]);
     }
     ~Painter() {
         for (cairo_pattern_t* p : fills_) cairo_pattern_destroy(p);
+        cairo_pattern_destroy(edge_);
+        cairo_pattern_destroy(fault_);
     }
     Painter(const Painter&) = delete;
     Painter& operator=(const Painter&) = delete;
@@ -104,13 +104,16 @@ class Painter {
     double u_;
     double largest_load_ = 0;
     double edge_width_ = 1;
+    // The colours of every element, made once rather than once an element.
+    cairo_pattern_t* edge_;
+    cairo_pattern_t* fault_;
     cairo_pattern_t* fills_[kPaletteSize];
 };
 
 void Painter::Draw() {
     SetColour(cr_, kBackground);
     cairo_paint(cr_);
-    cairo_select_font_face(cr_, "sans-serif", CAIRO_FONT_SLANT_NORMAL, CAIRO_FONT_WEIGHT_NORMAL);
+    SelectTextFont(cr_);
     largest_load_ = LargestLoad(model_);
     edge_width_ = EdgeWidth();
     for (std::size_t i = 0; i < model_.layers.size(); ++i)
@@ -161,13 +164,9 @@ void Painter::DrawElements(const Panel& panel, const Layer& layer, const LayerFa
         }
         cairo_close_path(cr_);
         const bool inverted = faults.element_marks[e] & (kClockwise | kZeroArea);
-        if (inverted) {
-            SetColour(cr_, kFaultRed);
-        } else {
-            cairo_set_source(cr_, fills_[PaletteIndex(element.material)]);
-        }
+        cairo_set_source(cr_, inverted ? fault_ : fills_[PaletteIndex(element.material)]);
         cairo_fill_preserve(cr_);
-        SetColour(cr_, inverted ? kFaultRed : kEdgeColour);
+        cairo_set_source(cr_, inverted ? fault_ : edge_);
         cairo_set_line_width(cr_, inverted ? kMarkLine * u_ : edge_width_);
         cairo_stroke(cr_);
     }
@@ -251,6 +250,7 @@ void Painter::DrawLabels(const Panel& panel, const Layer& layer) {
 }
 
 void Painter::DrawLegend() {
+    const std::vector<std::string> texts = LegendTexts(model_);
     const int materials = static_cast<int>(model_.materials.size());
     const int shown = std::min(materials, kMostLegendMaterials);
     int index = 0;
@@ -262,39 +262,47 @@ void Painter::DrawLegend() {
         SetColour(cr_, kText);
         cairo_set_line_width(cr_, u_);
         cairo_stroke(cr_);
-        LegendText(index++, MaterialWords(model_, m));
+        LegendText(index, texts[index]);
+        ++index;
     }
-    if (materials > shown)
-        LegendText(index++, Text::Format("and %d more materials", materials - shown));
+    if (materials > shown) {
+        LegendText(index, texts[index]);
+        ++index;
+    }
 
     Point at = LegendPlace(index);
     SetColour(cr_, kFaultRed);
     cairo_rectangle(cr_, at.x, at.y - 0.7 * kSwatch * u_, kSwatch * u_, 0.7 * kSwatch * u_);
     cairo_fill(cr_);
-    LegendText(index++, "clockwise or zero-area element");
+    LegendText(index, texts[index]);
+    ++index;
     SetColour(cr_, kFaultRed);
     cairo_set_line_width(cr_, kMarkLine * u_);
     at = LegendPlace(index);
     Cross({at.x + 0.5 * kSwatch * u_, at.y - 0.35 * kSwatch * u_});
-    LegendText(index++, "slot naming no node");
+    LegendText(index, texts[index]);
+    ++index;
     SetColour(cr_, kFaultRed);
     at = LegendPlace(index);
     Dot({at.x + 0.5 * kSwatch * u_, at.y - 0.35 * kSwatch * u_}, kDot * u_);
-    LegendText(index++, "node that no element uses");
+    LegendText(index, texts[index]);
+    ++index;
     at = LegendPlace(index);
     SetColour(cr_, kFixityBlue);
     SupportY({at.x + 0.5 * kSwatch * u_, at.y - 0.7 * kSwatch * u_});
-    LegendText(index++, "fixity; arrow: prescribed displacement");
+    LegendText(index, texts[index]);
+    ++index;
     at = LegendPlace(index);
     SetColour(cr_, kLoadGreen);
     Arrow({at.x, at.y - 0.35 * kSwatch * u_}, {at.x + kSwatch * u_, at.y - 0.35 * kSwatch * u_});
-    LegendText(index++, Text::Format("load; longest arrow %g", largest_load_));
+    LegendText(index, texts[index]);
+    ++index;
 
     const int rows = (index + layout_.legend_columns - 1) / layout_.legend_columns;
-    for (std::size_t i = 0; i < content_.caption.size(); ++i) {
+    for (std::size_t i = 0; i < layout_.caption.size(); ++i) {
         const double y =
             layout_.text_top + (rows + static_cast<double>(i) + 0.7) * layout_.line_height;
-        Write({layout_.text_left, y}, kTextSize, kText, content_.caption[i]);
+        Write({layout_.text_left, y}, kTextSize, kText, layout_.caption[i]);
     }
 }
 
@@ -308,7 +316,7 @@ Point Painter::LegendPlace(int index) const {
 
 void Painter::LegendText(int index, const std::string& text) {
     const Point at = LegendPlace(index);
-    Write({at.x + 1.6 * kSwatch * u_, at.y}, kTextSize, kText, text);
+    Write({at.x + kLegendTextIndent * u_, at.y}, kTextSize, kText, text);
 }
 
 void Painter::Cross(Point at) {
@@ -387,10 +395,43 @@ Rgb MaterialColour(int material) {
     return kPalette[PaletteIndex(material)];
 }
 
-int LegendEntryCount(const PlotModel& model) {
-    const int materials = static_cast<int>(model.materials.size());
-    return std::min(materials, kMostLegendMaterials) + (materials > kMostLegendMaterials) +
-           kKeyEntries;
+TextMeasure::TextMeasure() {
+    Reset();
+}
+
+TextMeasure::~TextMeasure() {
+    Release();
+}
+
+double TextMeasure::Width(const std::string& text, double size) {
+    cairo_set_font_size(cr_, size);
+    cairo_text_extents_t extents;
+    cairo_text_extents(cr_, text.c_str(), &extents);
+    if (cairo_status(cr_) != CAIRO_STATUS_SUCCESS) {
+        // Text cairo cannot draw (not UTF-8) is left whole; drawing it fails as before.
+        Release();
+        Reset();
+        return 0;
+    }
+    return std::max(extents.x_advance, extents.x_bearing + extents.width);
+}
+
+void TextMeasure::Reset() {
+    surface_ = cairo_image_surface_create(CAIRO_FORMAT_RGB24, 1, 1);
+    cr_ = cairo_create(surface_);
+    SelectTextFont(cr_);
+}
+
+void TextMeasure::Release() {
+    cairo_destroy(cr_);
+    cairo_surface_destroy(surface_);
+}
+
+PictureLayout LayOutPicture(const PictureContent& content, int longer_side) {
+    TextMeasure measure;
+    return LayOut(
+        *content.model, longer_side, LegendTexts(*content.model), content.caption,
+        [&measure](const std::string& text, double size) { return measure.Width(text, size); });
 }
 
 void DrawPicture(cairo_t* cr, const PictureContent& content, const PictureLayout& layout) {

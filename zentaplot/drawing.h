@@ -31,8 +31,28 @@ struct PictureContent {
     bool labels = false;  // node and element numbers
 };
 
-// How many legend entries the picture of `model` has (for the layout).
-int LegendEntryCount(const PlotModel& model);
+// Widths of text in the drawing's font, measured on a scratch surface.
+class TextMeasure {
+  public:
+    TextMeasure();
+    ~TextMeasure();
+    TextMeasure(const TextMeasure&) = delete;
+    TextMeasure& operator=(const TextMeasure&) = delete;
+
+    // Pixels from the start of `text` drawn at `size` pixels to its end; 0 for text that cairo
+    // cannot draw.
+    double Width(const std::string& text, double size);
+
+  private:
+    void Reset();
+    void Release();
+    cairo_surface_t* surface_;
+    cairo_t* cr_;
+};
+
+// The layout of the picture of `content`, its legend and caption measured in the drawing's
+// font.
+PictureLayout LayOutPicture(const PictureContent& content, int longer_side);
 
 // Draws everything on `cr`, whose surface is layout.width x layout.height pixels. Each
 // element that can be drawn is one path, filled and then stroked.

@@ -52,8 +52,7 @@ void PlotModelFile(const PlotOptions& options, std::ostream& out) {
     PictureContent content{&model, &faults,
                            CaptionLines(model, faults.counts, BaseName(options.model)),
                            options.labels};
-    const PictureLayout layout = LayOut(model, options.width, LegendEntryCount(model),
-                                        static_cast<int>(content.caption.size()));
+    const PictureLayout layout = LayOutPicture(content, options.width);
     WritePicture(options.picture, options.kind, layout.width, layout.height,
                  [&](cairo_t* cr) { DrawPicture(cr, content, layout); });
     out << FaultLine(faults.counts) << '\n';

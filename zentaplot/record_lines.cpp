@@ -1,10 +1,12 @@
 // Line walking and number conversion for the input readers.
 #include "record_lines.h"
 
-#include <cerrno>
+#include <cctype>
+#include <charconv>
 #include <climits>
 #include <cmath>
-#include <cstdlib>
+#include <cstring>
+#include <system_error>
 #include <utility>
 
 #include "messages.h"
@@ -33,20 +35,26 @@ bool RecordLines::Next() {
     return lines_.More();
 }
 
+// strtoll's reading of the text: white space, an optional sign and decimal digits; 0 without a
+// digit. Magnitudes beyond INT_MAX are rejected, so that -INT_MAX to INT_MAX remain.
 int RecordLines::Int(int i) {
     const char* text = Field(i);
-    errno = 0;
-    char* end = nullptr;
-    const long long value = std::strtoll(text, &end, 10);
-    if (end == text) return 0;  // no leading number
-    if (errno == ERANGE || value > INT_MAX || value < -INT_MAX)
+    const char* p = text;
+    while (!(*p >= '0' && *p <= '9') && std::isspace(static_cast<unsigned char>(*p))) ++p;
+    const bool negative = *p == '-';
+    if (*p == '-' || *p == '+') ++p;
+    unsigned long long magnitude = 0;
+    const std::from_chars_result digits = std::from_chars(p, p + std::strlen(p), magnitude);
+    if (digits.ec == std::errc::invalid_argument) return 0;  // no leading number
+    if (digits.ec != std::errc() || magnitude > static_cast<unsigned long long>(INT_MAX))
         Fail(Text::Format(Text::kNumberOutOfRange, text));
-    return static_cast<int>(value);
+    const int value = static_cast<int>(magnitude);
+    return negative ? -value : value;
 }
 
 double RecordLines::Real(int i) {
     const char* text = Field(i);
-    const double value = std::atof(text);
+    const double value = lines_[i].AsFloat();  // atof
     if (!std::isfinite(value) || std::fabs(value) > kLargestReal)
         Fail(Text::Format(Text::kNumberOutOfRange, text));
     return value;

@@ -1,8 +1,8 @@
 // Legacy ZENTA2D(L) input file -> current ZENTA2D input file, in one pass over the input.
 #include "convert.h"
 
+#include <algorithm>
 #include <charconv>
-#include <cstdio>
 #include <string>
 
 #include "Dict.h"
@@ -10,6 +10,7 @@
 #include "List.h"
 #include "String.h"
 #include "Vec2D.h"
+#include "real_text_fast.h"
 
 namespace Zenta2D {
 
@@ -21,10 +22,45 @@ using ZTools::List;
 using ZTools::String;
 using ZTools::Vec2D;
 
-// One output line: items separated by exactly one blank, integers in plain decimal, reals as
-// printf "%g" prints them (six significant digits, general notation).
+// The converter's output: whole lines gathered into a block that goes to the stream in large
+// writes. What the block holds is written when it is destroyed, so every line finished before a
+// failure reaches the stream.
+class OutputBlock {
+  public:
+    explicit OutputBlock(std::ostream& out) : out_(out) {}
+    ~OutputBlock() { Flush(); }
+    OutputBlock(const OutputBlock&) = delete;
+    OutputBlock& operator=(const OutputBlock&) = delete;
+
+    std::string& Text() { return text_; }
+    void LineEnded() {
+        if (text_.size() >= kBlockSize) Flush();
+    }
+
+  private:
+    static constexpr std::size_t kBlockSize = 1 << 16;
+    void Flush() {
+        out_.write(text_.data(), static_cast<std::streamsize>(text_.size()));
+        text_.clear();
+    }
+    std::ostream& out_;
+    std::string text_;
+};
+
+// One output line, written into the block: items separated by exactly one blank, integers in
+// plain decimal, reals as printf "%g" prints them (six significant digits, general notation)
+// when that text reads back as the same double, otherwise in the shortest text that does: no
+// digit is lost. A line that is not ended (a failure while it is made) leaves nothing behind.
 class OutLine {
   public:
+    explicit OutLine(OutputBlock& block)
+        : block_(block), text_(block.Text()), start_(text_.size()) {}
+    ~OutLine() {
+        if (!ended_) text_.resize(start_);
+    }
+    OutLine(const OutLine&) = delete;
+    OutLine& operator=(const OutLine&) = delete;
+
     OutLine& Int(long long value) {
         Separate();
         char digits[24];
@@ -34,9 +70,7 @@ class OutLine {
     }
     OutLine& Real(double value) {
         Separate();
-        char digits[48];
-        const int length = std::snprintf(digits, sizeof digits, "%g", value);
-        text_.append(digits, static_cast<std::size_t>(length));
+        AppendGeneralOrShortest(text_, value);
         return *this;
     }
     OutLine& Word(const char* word) {
@@ -44,36 +78,54 @@ class OutLine {
         text_ += word;
         return *this;
     }
-    void WriteTo(std::ostream& out) {
+    void End() {
         text_ += '\n';
-        out.write(text_.data(), static_cast<std::streamsize>(text_.size()));
+        ended_ = true;
+        block_.LineEnded();
     }
 
   private:
     void Separate() {
-        if (!text_.empty()) text_ += ' ';
+        if (text_.size() > start_) text_ += ' ';
     }
-    std::string text_;
+    OutputBlock& block_;
+    std::string& text_;
+    std::size_t start_;  // where this line begins in the block
+    bool ended_ = false;
 };
+
+// Rows reserved for a block of `count` records: the tables then grow no more while the block is
+// read. A count may promise far more lines than follow it, so no more than a bound is reserved
+// ahead (larger blocks grow from there as they are read).
+int ReservedRows(long long count) {
+    constexpr long long kMostReservedRows = 1 << 20;
+    return static_cast<int>(
+        std::clamp<long long>(count, List<int>::kInlineCapacity, kMostReservedRows));
+}
 
 // Everything read for one model or layer; created at the start of the layer and released at
 // its end, so nothing of one layer can leak into the next.
 struct Layer {
-    Layer() : NMap(false) {
+    Layer(long long node_count, long long element_count, bool has_bc)
+        : NumNodes(node_count),
+          HasBc(has_bc),
+          conn(ReservedRows(element_count)),
+          Coords(ReservedRows(node_count)),
+          NMap(false) {
         NMap.Store(0, 0);  // a slot holding 0 names no node and stays 0
     }
-    long long NumNodes = 0;   // node lines of the layer (never negative)
-    bool HasBc = false;       // the layer carries a boundary-condition part
-    List<List<int>> conn{6};  // every token of every element line, in file order
-    List<Vec2D> Coords{6};    // (x, y) of every node line, in file order
-    Dict<int, int> NMap;      // legacy node id -> new node number (1-based)
-    int NextNid = 1;          // new number of the next node line
+    long long NumNodes;    // node lines of the layer (never negative)
+    bool HasBc;            // the layer carries a boundary-condition part
+    List<List<int>> conn;  // every token of every element line, in file order
+    List<Vec2D> Coords;    // (x, y) of every node line, in file order
+    Dict<int, int> NMap;   // legacy node id -> new node number (1-based)
+    int NextNid = 1;       // new number of the next node line
 };
 
 class LegacyConverter {
   public:
     LegacyConverter(std::istream& in, std::ostream& out)
-        : lines_(in, FileIterator::SIGNIFICANT_BLANK_LINES), out_(out) {}
+        : lines_(in, FileIterator::SIGNIFICANT_BLANK_LINES), output_(out) {}
     void Run();
 
   private:
@@ -111,10 +163,10 @@ class LegacyConverter {
 
     int IntToken(int i) { return lines_[i].AsInt(); }
     double RealToken(int i) { return lines_[i].AsFloat(); }
-    void Write(OutLine& line) { line.WriteTo(out_); }
+    void Write(OutLine& line) { line.End(); }
 
     FileIterator lines_;
-    std::ostream& out_;
+    OutputBlock output_;
 };
 
 // The boundary-condition and crack sections carried across, keyed by the first token of their
@@ -155,14 +207,14 @@ void LegacyConverter::NextRecord(int min_tokens) {
 long long LegacyConverter::CopyCount() {
     NextRecord(1);
     const int count = IntToken(0);
-    OutLine line;
+    OutLine line(output_);
     Write(line.Int(count));
     return count;  // a negative count means no records
 }
 
 void LegacyConverter::CopyRealRow() {
     NextRecord(1);
-    OutLine line;
+    OutLine line(output_);
     const int n = lines_.Len();
     for (int i = 0; i < n; ++i) line.Real(RealToken(i));
     Write(line);
@@ -172,7 +224,7 @@ void LegacyConverter::Run() {
     ConvertTitle();
     lines_.Next();
     const int counts = lines_.Len();
-    OutLine line;
+    OutLine line(output_);
     if (counts == 4) {  // single model: NumNodes NumElems NumMats ProbType
         const int nodes = IntToken(0), elems = IntToken(1), mats = IntToken(2);
         Write(line.Int(nodes).Int(elems).Int(mats).Int(IntToken(3)));
@@ -190,7 +242,7 @@ void LegacyConverter::Run() {
 
 void LegacyConverter::ConvertTitle() {
     lines_.First();
-    OutLine line;
+    OutLine line(output_);
     const int n = lines_.Len();
     for (int i = 0; i < n; ++i) line.Word(lines_[i].AsStr());
     Write(line);
@@ -199,7 +251,7 @@ void LegacyConverter::ConvertTitle() {
 void LegacyConverter::ConvertMaterials(long long count) {
     for (long long m = 0; m < count; ++m) {
         NextRecord(2);  // the material type and at least one property
-        OutLine line;
+        OutLine line(output_);
         line.Int(IntToken(0));
         const int n = lines_.Len();
         for (int i = 1; i < n; ++i) line.Real(RealToken(i));
@@ -209,18 +261,18 @@ void LegacyConverter::ConvertMaterials(long long count) {
 
 void LegacyConverter::ConvertLayer(bool layered, long long single_nodes, long long single_elems,
                                    bool bc_always) {
-    Layer layer;
-    long long elems = single_elems;
-    layer.NumNodes = single_nodes;
+    long long nodes = single_nodes, elems = single_elems;
+    bool has_bc = false;
     if (layered) {
         NextRecord(2);  // layer header: NumNodes NumElems
-        const int nodes = IntToken(0);
+        const int header_nodes = IntToken(0);
         elems = IntToken(1);
-        OutLine line;
-        Write(line.Int(nodes).Int(elems));
-        layer.HasBc = nodes < 0;  // a negative node count announces a boundary part
-        layer.NumNodes = nodes < 0 ? -static_cast<long long>(nodes) : nodes;
+        OutLine line(output_);
+        Write(line.Int(header_nodes).Int(elems));
+        has_bc = header_nodes < 0;  // a negative node count announces a boundary part
+        nodes = header_nodes < 0 ? -static_cast<long long>(header_nodes) : header_nodes;
     }
+    Layer layer(nodes, elems, has_bc);
     ReadElements(layer, elems);
     ReadNodes(layer);
     WriteElements(layer);
@@ -254,7 +306,7 @@ void LegacyConverter::WriteElements(const Layer& layer) {
     const int count = layer.conn.Len();
     for (int j = 0; j < count; ++j) {
         const List<int>& tokens = layer.conn[j];
-        OutLine line;
+        OutLine line(output_);
         line.Int(j + 1).Int(tokens[1]);  // the legacy element id (token 0) is dropped
         const int n = tokens.Len();
         for (int i = 2; i < n; ++i) line.Int(MapElementSlot(layer, tokens[i]));
@@ -266,7 +318,7 @@ void LegacyConverter::WriteNodes(const Layer& layer) {
     const int count = layer.Coords.Len();
     for (int j = 0; j < count; ++j) {
         const Vec2D& xy = layer.Coords[j];
-        OutLine line;
+        OutLine line(output_);
         Write(line.Int(j + 1).Real(xy[0]).Real(xy[1]));
     }
 }
@@ -286,7 +338,7 @@ void LegacyConverter::ConvertBoundaryPart(const Layer& layer) {
         }
         // Lines of sections this converter does not know are skipped one by one.
         if (section == nullptr) continue;
-        OutLine line;
+        OutLine line(output_);
         Write(line.Word(section->keyword));  // further tokens of the keyword line are dropped
         if (section->convert == nullptr) return;
         (this->*section->convert)(layer);
@@ -297,7 +349,7 @@ void LegacyConverter::ConvertFixities(const Layer& layer) {
     const long long count = CopyCount();
     for (long long r = 0; r < count; ++r) {
         NextRecord(3);  // node, fixity code, value
-        OutLine line;
+        OutLine line(output_);
         Write(line.Int(MapNode(layer, IntToken(0))).Int(IntToken(1)).Real(RealToken(2)));
     }
 }
@@ -306,7 +358,7 @@ void LegacyConverter::ConvertLoads(const Layer& layer) {
     const long long count = CopyCount();
     for (long long r = 0; r < count; ++r) {
         NextRecord(4);  // node, load case, x load, y load
-        OutLine line;
+        OutLine line(output_);
         line.Int(MapNode(layer, IntToken(0))).Int(IntToken(1));
         Write(line.Real(RealToken(2)).Real(RealToken(3)));
     }
@@ -315,7 +367,7 @@ void LegacyConverter::ConvertLoads(const Layer& layer) {
 void LegacyConverter::ConvertLoadTypes(const Layer&) {
     constexpr int kLoadTypes = 6;
     NextRecord(kLoadTypes);
-    OutLine line;
+    OutLine line(output_);
     for (int i = 0; i < kLoadTypes; ++i) line.Int(IntToken(i));
     Write(line);
 }
@@ -326,7 +378,7 @@ void LegacyConverter::ConvertCracks(const Layer& layer) {
         const long long count = CopyCount();
         for (long long r = 0; r < count; ++r) {
             NextRecord(1);  // one node id
-            OutLine line;
+            OutLine line(output_);
             Write(line.Int(MapNode(layer, IntToken(0))));
         }
     }
@@ -338,7 +390,7 @@ void LegacyConverter::ConvertHardeningCurves(const Layer&) {
         const long long points = CopyCount();
         for (long long p = 0; p < points; ++p) {
             NextRecord(2);  // strain, stress
-            OutLine line;
+            OutLine line(output_);
             Write(line.Real(RealToken(0)).Real(RealToken(1)));
         }
     }
@@ -354,11 +406,11 @@ void LegacyConverter::ConvertToughnessTables(const Layer&) {
     for (long long t = 0; t < tables; ++t) {
         NextRecord(3);  // tb1, tb2, num_pts
         const int points = IntToken(2);
-        OutLine header;
+        OutLine header(output_);
         Write(header.Int(IntToken(0)).Int(IntToken(1)).Int(points));
         for (long long p = 0; p < points; ++p) {
             NextRecord(2);  // ld_ang, int_gc
-            OutLine line;
+            OutLine line(output_);
             Write(line.Real(RealToken(0)).Real(RealToken(1)));
         }
     }

@@ -83,9 +83,47 @@ TEST(ConvertFiles, TitleTokensAreJoinedWithSingleBlanks) {
     EXPECT_EQ(Convert("\n0 0 0 1\n"), "\n0 0 0 1\n");
 }
 
-TEST(ConvertFiles, RealsTakeSixSignificantDigits) {
-    EXPECT_EQ(Convert("t\n0 0 1 1\n1 123.4567891 30000000 0.300 1.000 0.00001234567 -2.5E+003\n"),
-              "t\n0 0 1 1\n1 123.457 3e+07 0.3 1 1.23457e-05 -2500\n");
+// A real keeps the "%g" text (six significant digits) when that reads back as the same double,
+// and takes the shortest text that does otherwise: no digit of the legacy file is lost.
+TEST(ConvertFiles, RealsKeepEveryDigit) {
+    struct RealCase {
+        const char* legacy;
+        const char* current;
+    };
+    const RealCase cases[] = {
+        // Six significant digits or fewer: the bytes of "%g".
+        {"30000000", "3e+07"},
+        {"0.300", "0.3"},
+        {"1.000", "1"},
+        {"-2.5E+003", "-2500"},
+        {"123.457", "123.457"},
+        {"1.23457e-05", "1.23457e-05"},
+        {"2.100000e+005", "210000"},
+        {"0.00E+000", "0"},
+        {"-0.0", "-0"},
+        {"999999", "999999"},
+        {"1e-300", "1e-300"},
+        // More digits: the shortest text that reads back exactly.
+        {"123.4567891", "123.4567891"},
+        {"0.00001234567", "1.234567e-05"},
+        {"12345.67891", "12345.67891"},
+        {"0.04373", "0.04373"},
+        {"0.16666666", "0.16666666"},
+        {"0.16666666666666666", "0.16666666666666666"},
+        {"206842.7", "206842.7"},
+        {"1234567", "1234567"},
+        {"1.0000001", "1.0000001"},
+        {"12345678901234567890", "12345678901234567168"},
+        {"1.2345678e+20", "1.2345678e+20"},
+    };
+    for (const RealCase& c : cases) {
+        SCOPED_TRACE(c.legacy);
+        // As a material property, a node coordinate and a load.
+        EXPECT_EQ(Convert(std::string("t\n1 0 1 1\n1 ") + c.legacy + "\n5 " + c.legacy +
+                          " 0\nALOADS\n1\n5 1 " + c.legacy + " 0\n"),
+                  std::string("t\n1 0 1 1\n1 ") + c.current + "\n1 " + c.current +
+                      " 0\nALOADS\n1\n1 1 " + c.current + " 0\n");
+    }
 }
 
 TEST(ConvertFiles, NumbersFollowTheLenientCRules) {

@@ -89,6 +89,27 @@ TEST(ConvertFilesMalformed, BadCountsLineLeavesOnlyTheTitleWritten) {
     EXPECT_EQ(out.str(), "my model\n");
 }
 
+// The lines finished before a failure are written, and nothing of the line it cut short.
+TEST(ConvertFilesMalformed, EveryLineBeforeTheFailureIsWrittenAndNoPartOfTheFailingOne) {
+    const struct {
+        const char* legacy;
+        const char* written;
+    } cases[] = {
+        {"t\n2 2 0 1\n1 1 10 20\n2 1 10 99\n10 0 0\n20 1 0\n", "t\n2 2 0 1\n1 1 1 2\n"},
+        {"t\n2 0 0 1\n10 0 0\n20 1 0\nAFIXITY\n2\n10 1 0\n30 1 0.5\n",
+         "t\n2 0 0 1\n1 0 0\n2 1 0\nAFIXITY\n2\n1 1 0\n"},
+        {"t\n2 0 0 1\n10 0 0\n20 1 0\nALOADS\n1\n10 1 2.5\n",
+         "t\n2 0 0 1\n1 0 0\n2 1 0\nALOADS\n1\n"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.legacy);
+        std::istringstream in(c.legacy);
+        std::ostringstream out;
+        EXPECT_THROW(Zenta2D::ConvertFiles(in, out), Zenta2D::FormatError);
+        EXPECT_EQ(out.str(), c.written);
+    }
+}
+
 TEST(ConvertFilesMalformed, VeryLongLinesAndBinaryBytesAreRead) {
     // A 100000-character title and material line; bytes of every value outside the format.
     std::string title(100000, 'x');

@@ -60,8 +60,8 @@ PlotModel ReadFile(const std::string& path) {
 // The layout that the program computes for this model and width.
 PictureLayout LayoutOf(const PlotModel& model, int width) {
     const FaultReport faults = FindFaults(model);
-    return LayOut(model, width, LegendEntryCount(model),
-                  static_cast<int>(CaptionLines(model, faults.counts, "m").size()));
+    const PictureContent content{&model, &faults, CaptionLines(model, faults.counts, "m")};
+    return LayOutPicture(content, width);
 }
 
 // A PNG file read back through cairo.

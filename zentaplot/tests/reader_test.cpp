@@ -160,6 +160,48 @@ TEST(ModelReader, LayeredFilesKeepEachLayerAndItsOwnNumbering) {
     EXPECT_TRUE(m.layers[2].elements.empty());
 }
 
+// Integers read by the strtoll rules, and only within -INT_MAX .. INT_MAX (here the problem
+// type, which may be any such integer).
+TEST(ModelReader, IntegersFollowTheCRulesWithinTheIntRange) {
+    const struct {
+        const char* field;
+        int value;  // when accepted
+        bool accepted;
+    } cases[] = {
+        {"2147483647", 2147483647, true},
+        {"-2147483647", -2147483647, true},
+        {"+5", 5, true},
+        {"007", 7, true},
+        {"5abc", 5, true},
+        {"12.9", 12, true},
+        {"abc", 0, true},
+        {"-", 0, true},
+        {"+", 0, true},
+        {"-+5", 0, true},
+        {"\v\f7", 7, true},
+        {"-0", 0, true},
+        {"-2147483648", 0, false},
+        {"2147483648", 0, false},
+        {"99999999999999999999999", 0, false},
+        {"-99999999999999999999999", 0, false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.field);
+        const std::string text = std::string("t\n0 0 0 ") + c.field + "\n";
+        if (c.accepted) {
+            EXPECT_EQ(Read(text).problem_type, c.value);
+        } else {
+            try {
+                Read(text);
+                ADD_FAILURE() << "no error";
+            } catch (const PlotError& e) {
+                EXPECT_EQ(std::string(e.what()),
+                          std::string("m.inp: line 2: number out of range: ") + c.field);
+            }
+        }
+    }
+}
+
 TEST(ModelReader, MalformedFilesNameTheLineAndWhatIsWrong) {
     const struct {
         std::string text;

@@ -14,7 +14,8 @@ FileIterator::FileIterator(std::istream& stream, int blankMode)
       Stack(6),
       Sline(6),
       HaveSplit(false),
-      BlankMode(blankMode) {
+      BlankMode(blankMode),
+      InputEnded(!stream.good()) {
     StaticBuff[0] = '\0';
 }
 
@@ -25,6 +26,9 @@ FileIterator::~FileIterator() {
 void FileIterator::First() {
     in.clear();
     in.seekg(0, std::ios::beg);
+    // What was read ahead belongs to the old position. A stream that cannot be rewound (a
+    // pipe) goes on where it is, read-ahead included.
+    if (!in.fail()) BlockPos = BlockEnd = 0;
     Stack.Clear();
     GetLine();
 }
@@ -64,34 +68,66 @@ void FileIterator::Push() {
 // Every read failure counts as the end: a stream in error delivers no more lines, so a loop on
 // More() always ends.
 bool FileIterator::AtEnd() const {
-    return !in.good();
+    return InputEnded;
 }
+
+bool FileIterator::FillBlock() {
+    if (BlockPos < BlockEnd) return true;
+    if (!Block) Block.reset(new char[kBlockSize]);
+    in.clear();
+    in.read(Block.get(), static_cast<std::streamsize>(kBlockSize));
+    BlockPos = 0;
+    BlockEnd = static_cast<std::size_t>(in.gcount());
+    return BlockEnd > 0;
+}
+
+int FileIterator::PeekByte() {
+    if (!FillBlock()) return std::char_traits<char>::eof();
+    return static_cast<unsigned char>(Block[BlockPos]);
+}
+
+namespace {
+
+// The first LF or CR in [start, end), or end.
+const char* FirstLineEnd(const char* start, const char* end) {
+    const std::size_t size = static_cast<std::size_t>(end - start);
+    const void* lf = std::memchr(start, '\n', size);
+    const char* stop = lf != nullptr ? static_cast<const char*>(lf) : end;
+    const void* cr = std::memchr(start, '\r', static_cast<std::size_t>(stop - start));
+    return cr != nullptr ? static_cast<const char*>(cr) : stop;
+}
+
+}  // namespace
 
 // Reads one raw line into the line buffer. LF, CR LF and a lone CR each end a line and are not
 // stored. At the end of input the line is empty and the buffer returns to the inline one.
 void FileIterator::ReadLine() {
-    in.clear();
-    int c = in.get();
-    if (c == std::char_traits<char>::eof()) {
+    if (!FillBlock()) {
         ReleaseBuffer();
+        InputEnded = true;
         return;
     }
     int length = 0;
-    while (c != std::char_traits<char>::eof() && c != '\n') {
-        if (c == '\r') {
-            in.clear();
-            if (in.peek() == '\n') in.get();
-            // A CR ends its line exactly as a LF does: the end of input found by the look-ahead
-            // belongs to the next read, so an empty line ended by a final CR is still delivered.
-            in.clear();
-            break;
+    for (;;) {
+        const char* start = Block.get() + BlockPos;
+        const char* end = Block.get() + BlockEnd;
+        const char* stop = FirstLineEnd(start, end);
+        const int count = static_cast<int>(stop - start);
+        AppendToLine(length, start, count);
+        length += count;
+        BlockPos += static_cast<std::size_t>(count);
+        if (stop != end) break;
+        if (!FillBlock()) {  // the last line has no line end
+            InBuff[length] = '\0';
+            InputEnded = true;
+            return;
         }
-        if (length == NumAlloced) GrowBuffer(length + 1);
-        InBuff[length++] = static_cast<char>(c);
-        in.clear();
-        c = in.get();
     }
     InBuff[length] = '\0';
+    InputEnded = false;
+    // A CR ends its line exactly as a LF does: the end of input found by the look-ahead belongs
+    // to the next read, so an empty line ended by a final CR is still delivered.
+    if (Block[BlockPos++] == '\r' && PeekByte() == '\n') ++BlockPos;
 }
 
 // The line advance: one line, or with IGNORE_BLANK_LINES the next line that has fields (the
@@ -115,20 +151,21 @@ void FileIterator::GetLine() {
 }
 
 // Fields are maximal runs of bytes other than blank and tab; NUL, LF, CR and byte 255 end
-// the scan.
+// the scan. Each field is assigned to the next element of Sline, whose storage is reused.
 void FileIterator::Split() {
     Sline.Clear();
-    const char* fieldStart = nullptr;
-    for (const char* p = InBuff;; ++p) {
-        const unsigned char byte = static_cast<unsigned char>(*p);
-        const bool stop = byte == '\0' || byte == '\n' || byte == '\r' || byte == 255;
-        const bool blank = byte == ' ' || byte == '\t';
-        if (fieldStart != nullptr && (stop || blank)) {
-            Sline.Append(String(fieldStart, static_cast<std::size_t>(p - fieldStart)));
-            fieldStart = nullptr;
-        }
-        if (stop) return;
-        if (!blank && fieldStart == nullptr) fieldStart = p;
+    const auto endsScan = [](char c) {
+        return c == '\0' || c == '\n' || c == '\r' || static_cast<unsigned char>(c) == 255;
+    };
+    const auto blank = [](char c) { return c == ' ' || c == '\t'; };
+    const char* p = InBuff;
+    for (;;) {
+        while (blank(*p)) ++p;
+        if (endsScan(*p)) return;
+        const char* fieldStart = p;
+        while (!endsScan(*p) && !blank(*p)) ++p;
+        Sline.ExtendOne();
+        Sline[-1].Assign(fieldStart, static_cast<std::size_t>(p - fieldStart));
     }
 }
 
@@ -153,6 +190,13 @@ void FileIterator::ReleaseBuffer() {
     InBuff = StaticBuff;
     NumAlloced = kInlineCapacity;
     StaticBuff[0] = '\0';
+}
+
+// Stores count characters of text at position length of the line, growing the buffer as
+// needed (the terminator is the caller's).
+void FileIterator::AppendToLine(int length, const char* text, int count) {
+    if (length + count > NumAlloced) GrowBuffer(length + count);
+    std::memcpy(InBuff + length, text, static_cast<std::size_t>(count));
 }
 
 // Makes text the current line, growing the buffer as needed.

@@ -1,7 +1,9 @@
 // Reads a text stream line by line and splits the current line into blank-separated fields.
 #pragma once
 
+#include <cstddef>
 #include <istream>
+#include <memory>
 
 #include "List.h"
 #include "String.h"
@@ -10,7 +12,8 @@ namespace ZTools {
 
 // Accepts LF, CR LF and a lone CR as line ends, lines of any length (the line buffer grows by
 // doubling) and blank lines. Fields are maximal runs of bytes other than blank and tab. A stream
-// that cannot be read behaves as one at its end.
+// that cannot be read behaves as one at its end. The stream is read ahead in blocks, so its own
+// position runs ahead of the lines delivered; First() rewinds it and drops what was read ahead.
 class FileIterator {
   public:
     enum { IGNORE_BLANK_LINES = 0, SIGNIFICANT_BLANK_LINES = 1 };
@@ -60,6 +63,11 @@ class FileIterator {
     void GrowBuffer(int needed);
     void ReleaseBuffer();
     void SetLine(const char* text, int length);
+    void AppendToLine(int length, const char* text, int count);
+    // Makes bytes of the stream available in the read-ahead block; false at the end of input.
+    bool FillBlock();
+    // The next byte of the input without taking it, or EOF at the end of input.
+    int PeekByte();
 
   protected:
     std::istream& in;                      // the stream read; not owned
@@ -70,6 +78,13 @@ class FileIterator {
     List<String> Sline;                    // fields of the current line while HaveSplit
     bool HaveSplit;                        // Sline holds the fields of the current line
     int BlankMode;                         // IGNORE_BLANK_LINES or SIGNIFICANT_BLANK_LINES
+
+  private:
+    static constexpr std::size_t kBlockSize = 1 << 16;
+    std::unique_ptr<char[]> Block;  // bytes read ahead from the stream, allocated on first use
+    std::size_t BlockPos = 0;       // next byte of Block to deliver
+    std::size_t BlockEnd = 0;       // end of the bytes read into Block
+    bool InputEnded;                // the last line read ran into the end of input
 };
 
 }  // namespace ZTools

@@ -3,8 +3,12 @@
 
 #include <algorithm>
 #include <climits>
+#include <cstddef>
+#include <functional>
 #include <memory>
 #include <stdexcept>
+#include <type_traits>
+#include <utility>
 
 #include "ContractViolation.h"
 
@@ -25,6 +29,11 @@ class List {
     // Replaces the contents by a copy of other's and returns a copy of the result.
     // Assigning a list to itself leaves it unchanged.
     List operator=(const List& other);
+    // Leaves this list exactly as the copy assignment would, but takes other's heap array over
+    // where that cannot be told apart from a copy (elements of a trivially copyable type, more
+    // than six of them); other is left empty then. Lists of lists grow without copying every
+    // inner list this way.
+    List& operator=(List&& other);
     virtual ~List();
 
     int Len() const { return NumArrayEntries; }
@@ -74,9 +83,8 @@ class List {
             throw ContractViolation(Condition::kListIndex);
         return i >= 0 ? i : NumArrayEntries + i;
     }
-    // Ensures room for one more element; returns the replaced heap array (to be freed by the
-    // caller once the new element is in place) or nullptr.
-    T* MakeRoom();
+    // Ensures room for one more element.
+    void MakeRoom();
     void CopyFrom(const List& other);
     // Back to the empty inline store (the length first, so that a failed copy afterwards
     // leaves a consistent empty list).
@@ -117,6 +125,26 @@ List<T> List<T>::operator=(const List& other) {
 }
 
 template <class T>
+List<T>& List<T>::operator=(List&& other) {
+    if (&other == this) return *this;
+    if (!std::is_trivially_copyable<T>::value || other.NumArrayEntries <= kInlineCapacity) {
+        FreeHeap();  // the copy assignment, without the copy it returns
+        CopyFrom(other);
+        return *this;
+    }
+    FreeHeap();
+    data = other.data;
+    NumAllocated = other.NumAllocated;
+    NumArrayEntries = other.NumArrayEntries;
+    // A copy's array holds fresh elements past the contents.
+    std::fill(data + NumArrayEntries, data + NumAllocated, T());
+    other.data = other.StaticData;
+    other.NumAllocated = kInlineCapacity;
+    other.NumArrayEntries = 0;
+    return *this;
+}
+
+template <class T>
 List<T>::~List() {
     if (data != StaticData) delete[] data;
 }
@@ -136,34 +164,37 @@ void List<T>::CopyFrom(const List& other) {
 }
 
 template <class T>
-T* List<T>::MakeRoom() {
-    if (NumArrayEntries < NumAllocated) return nullptr;
+void List<T>::MakeRoom() {
+    if (NumArrayEntries < NumAllocated) return;
     if (NumAllocated > INT_MAX / 2) throw std::length_error("ZTools::List too long");
     const int capacity = 2 * NumAllocated;  // 12 when leaving the inline store
     std::unique_ptr<T[]> grown(new T[capacity]);
-    std::copy(data, data + NumArrayEntries, grown.get());
-    T* old = data == StaticData ? nullptr : data;
+    if (data == StaticData) {
+        // The inline elements stay as they are (the list may come back to them).
+        std::copy(data, data + NumArrayEntries, grown.get());
+    } else {
+        // A heap array is freed next, so its elements may give their storage away.
+        std::move(data, data + NumArrayEntries, grown.get());
+        delete[] data;
+    }
     data = grown.release();
     NumAllocated = capacity;
-    return old;
 }
 
 template <class T>
 void List<T>::Append(const T& entry) {
-    T* old = MakeRoom();
-    try {
-        data[NumArrayEntries] = entry;
-    } catch (...) {
-        delete[] old;
-        throw;
-    }
+    // entry may be an element of this list, which the growth moves into the new array.
+    const std::less<const T*> before;
+    const bool own = !before(&entry, data) && before(&entry, data + NumArrayEntries);
+    const std::ptrdiff_t index = own ? &entry - data : 0;
+    MakeRoom();
+    data[NumArrayEntries] = own ? data[index] : entry;
     ++NumArrayEntries;
-    delete[] old;  // only now: entry may have referred to an element of the old array
 }
 
 template <class T>
 void List<T>::ExtendOne() {
-    delete[] MakeRoom();
+    MakeRoom();
     ++NumArrayEntries;
 }
 
@@ -172,8 +203,9 @@ void List<T>::Insert(int pos, const T& entry) {
     if (!((pos >= 0) && (pos <= NumArrayEntries)))
         throw ContractViolation(Condition::kListInsertPos);
     T copy = entry;  // entry may be an element that the shift below moves
-    delete[] MakeRoom();
-    std::move_backward(data + pos, data + NumArrayEntries, data + NumArrayEntries + 1);
+    MakeRoom();
+    // Copies, not moves: the element object left past the end keeps its contents.
+    std::copy_backward(data + pos, data + NumArrayEntries, data + NumArrayEntries + 1);
     data[pos] = copy;
     ++NumArrayEntries;
 }
@@ -188,7 +220,7 @@ bool List<T>::InsertUnique(const T& entry) {
 template <class T>
 void List<T>::Remove(int i) {
     const int pos = Position(i);
-    std::move(data + pos + 1, data + NumArrayEntries, data + pos);
+    std::copy(data + pos + 1, data + NumArrayEntries, data + pos);
     --NumArrayEntries;
 }
 

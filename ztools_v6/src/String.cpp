@@ -2,6 +2,7 @@
 #include "String.h"
 
 #include <cctype>
+#include <charconv>
 #include <climits>
 #include <cmath>
 #include <cstdio>
@@ -9,6 +10,7 @@
 #include <cstring>
 #include <memory>
 #include <stdexcept>
+#include <system_error>
 
 namespace ZTools {
 
@@ -29,6 +31,11 @@ const char* DoubleFormat(double value) {
     if (!std::isfinite(value)) return "%12.6e";
     const double exponent = std::trunc(std::log10(std::fabs(value)));
     return (exponent >= -5.0 && exponent <= 5.0) ? "%12.6f" : "%12.6e";
+}
+
+// A decimal digit, as isdigit tells it in every locale.
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
 }
 
 // Lengths are reported as int, so no text may be longer than INT_MAX characters (this also
@@ -139,12 +146,43 @@ int String::Len() const {
     return static_cast<int>(std::strlen(Data));
 }
 
+// atoi is strtol cut to int: leading white space, an optional sign, decimal digits; a number
+// beyond the range of long is clamped to it before the cut.
 int String::AsInt() const {
-    return std::atoi(Data);
+    const char* p = Data;
+    while (!IsDigit(*p) && std::isspace(static_cast<unsigned char>(*p))) ++p;
+    const bool negative = *p == '-';
+    if (*p == '-' || *p == '+') ++p;
+    unsigned long magnitude = 0;
+    const std::from_chars_result digits = std::from_chars(p, p + std::strlen(p), magnitude);
+    if (digits.ec == std::errc::invalid_argument) return 0;  // no digit after the sign
+    const unsigned long lowest = static_cast<unsigned long>(LONG_MAX) + 1;  // -LONG_MIN
+    long value;
+    if (negative)
+        value = digits.ec != std::errc() || magnitude >= lowest ? LONG_MIN
+                                                                : -static_cast<long>(magnitude);
+    else
+        value = digits.ec != std::errc() || magnitude > static_cast<unsigned long>(LONG_MAX)
+                    ? LONG_MAX
+                    : static_cast<long>(magnitude);
+    return static_cast<int>(value);
 }
 
+// A plain decimal number (digits or a point and a digit first, after an optional minus) is
+// converted by from_chars, which rounds exactly as strtod does. Everything else, such as
+// leading white space, a plus sign, hexadecimal, inf and nan, or a number beyond the range of
+// double, is left to strtod itself.
 double String::AsFloat() const {
-    return std::atof(Data);
+    const char* unsigned_part = Data[0] == '-' ? Data + 1 : Data;
+    const bool decimal =
+        (IsDigit(unsigned_part[0]) &&
+         !(unsigned_part[0] == '0' && (unsigned_part[1] == 'x' || unsigned_part[1] == 'X'))) ||
+        (unsigned_part[0] == '.' && IsDigit(unsigned_part[1]));
+    if (decimal) {
+        double value = 0;
+        if (std::from_chars(Data, Data + std::strlen(Data), value).ec == std::errc()) return value;
+    }
+    return std::strtod(Data, nullptr);
 }
 
 String String::Slice(int pos, int end) const {

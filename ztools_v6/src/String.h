@@ -32,10 +32,16 @@ class String {
 
     // Makes this text a copy of other's and returns a copy of the result.
     String operator=(const String& other);
+    // Makes this text a copy of the first `length` characters of s (which holds no NUL among
+    // them), by the same storage rule as the assignment, without returning a copy.
+    void Assign(const char* s, std::size_t length) { AssignText(s, length); }
 
     int Len() const;
-    int AsInt() const;       // atoi of the text: 0 when it does not start with a number
-    double AsFloat() const;  // atof of the text: 0.0 when it does not start with a number
+    // atoi of the text: 0 when it does not start with a number.
+    int AsInt() const;
+    // atof of the text: 0.0 when it does not start with a number. The usual decimal forms are
+    // converted without the C library's slow paths, with exactly its results.
+    double AsFloat() const;
     const char* AsStr() const { return Data; }
 
     // Characters pos .. end-1; a negative end means to the end of the text. Needs

@@ -281,6 +281,54 @@ TEST(FileIteratorStreams, ReadsAFileStreamInBinaryMode) {
     EXPECT_FALSE(it.More());
 }
 
+// The stream is read ahead in blocks of 65536 bytes: lines and line ends that straddle a block
+// boundary read as any other.
+TEST(FileIteratorStreams, LinesAcrossReadAheadBlocksReadWhole) {
+    constexpr std::size_t kBlock = 65536;
+    const std::string before(kBlock - 1, 'a');  // its CR is the block's last byte
+    EXPECT_EQ(RawLines(before + "\r\nnext\n"), (std::vector<std::string>{before, "next"}));
+    EXPECT_EQ(RawLines(before + "\rnext"), (std::vector<std::string>{before, "next"}));
+    EXPECT_EQ(RawLines(before + "\r"), (std::vector<std::string>{before}));
+    EXPECT_EQ(RawLines(before + "\r\r"), (std::vector<std::string>{before, ""}));
+
+    const std::string longLine = std::string(150000, 'w') + " tail";
+    std::istringstream in("head\n" + longLine + "\nlast");
+    FileIterator it(in, FileIterator::SIGNIFICANT_BLANK_LINES);
+    it.First();
+    it.Next();
+    EXPECT_EQ(std::string(it.Buff()), longLine);
+    EXPECT_EQ(it.Capacity(), 262143);
+    EXPECT_EQ(it.Len(), 2);
+    it.Next();
+    EXPECT_STREQ(it.Buff(), "last");
+    EXPECT_TRUE(it.More());
+    it.Next();
+    EXPECT_FALSE(it.More());
+}
+
+// A stream that cannot be rewound (a pipe) goes on at the next line after First(), as it did
+// when it was read a character at a time.
+TEST(FileIteratorStreams, FirstOnAStreamThatCannotSeekGoesOn) {
+    struct NoSeek : std::stringbuf {
+        explicit NoSeek(const std::string& text) : std::stringbuf(text) {}
+        pos_type seekoff(off_type, std::ios::seekdir, std::ios::openmode) override {
+            return pos_type(off_type(-1));
+        }
+        pos_type seekpos(pos_type, std::ios::openmode) override { return pos_type(off_type(-1)); }
+    };
+    NoSeek buffer("one\ntwo\nthree\n");
+    std::istream in(&buffer);
+    FileIterator it(in, FileIterator::SIGNIFICANT_BLANK_LINES);
+    it.First();
+    EXPECT_STREQ(it.Buff(), "one");
+    it.First();
+    EXPECT_STREQ(it.Buff(), "two");
+    it.Next();
+    EXPECT_STREQ(it.Buff(), "three");
+    it.Next();
+    EXPECT_FALSE(it.More());
+}
+
 TEST(FileIteratorExtras, PushedLinesComeBackBeforeTheStream) {
     std::istringstream in("first 1\nsecond 2\n");
     FileIterator it(in, FileIterator::SIGNIFICANT_BLANK_LINES);

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 
 #include "List.h"
 #include "String.h"
@@ -225,6 +226,93 @@ TEST(ListAppend, AnElementOfTheSameListSurvivesTheGrowthItTriggers) {
     for (int i = 0; i < 6; ++i) small.Append(ZTools::String(i));
     small.Append(small[0]);  // leaves the inline store
     EXPECT_TRUE(small[6] == "0");
+}
+
+// A list of lists grows by handing the inner lists' arrays on: every inner list keeps its
+// contents and capacity, as a copy would give them.
+TEST(ListGrowth, InnerListsKeepContentsAndCapacities) {
+    List<List<int>> rows(6);
+    for (int r = 0; r < 30; ++r) {
+        rows.ExtendOne();
+        rows[-1].Clear();
+        for (int i = 0; i < r % 15; ++i) rows[-1].Append(r * 100 + i);
+    }
+    EXPECT_EQ(rows.Capacity(), 48);
+    for (int r = 0; r < 30; ++r) {
+        SCOPED_TRACE(r);
+        const List<int>& row = rows[r];
+        ASSERT_EQ(row.Len(), r % 15);
+        for (int i = 0; i < row.Len(); ++i) EXPECT_EQ(row[i], r * 100 + i);
+        EXPECT_EQ(row.IsInline(), row.Len() <= 6);
+        EXPECT_EQ(row.Capacity(), row.Len() <= 6 ? 6 : row.Len() <= 12 ? 12 : 24);
+    }
+    // The growth out of the inline store copies: those inner lists stay as they were there.
+    rows.Clear();
+    List<List<int>> inline_rows(6);
+    for (int r = 0; r < 7; ++r) {
+        inline_rows.ExtendOne();
+        for (int i = 0; i < 8; ++i) inline_rows[-1].Append(r);
+    }
+    const List<List<int>> short_list = [] {
+        List<List<int>> one(6);
+        one.ExtendOne();
+        return one;
+    }();
+    inline_rows = short_list;  // back to the inline store, whose second slot is the old row 1
+    inline_rows.ExtendOne();
+    ASSERT_EQ(inline_rows[1].Len(), 8);
+    EXPECT_EQ(inline_rows[1][7], 1);
+}
+
+TEST(ListGrowth, AnInnerListOfTheSameListSurvivesTheGrowthItTriggers) {
+    List<List<int>> rows(6);
+    for (int r = 0; r < 12; ++r) rows.Append(Numbers(9));
+    ASSERT_EQ(rows.Capacity(), 12);
+    rows.Append(rows[4]);  // grows to 24, handing row 4's array on first
+    EXPECT_EQ(rows.Capacity(), 24);
+    ExpectContents(rows[-1], {0, 10, 20, 30, 40, 50, 60, 70, 80});
+    ExpectContents(rows[4], {0, 10, 20, 30, 40, 50, 60, 70, 80});
+    EXPECT_EQ(rows[-1].Capacity(), 12);
+}
+
+// Moving a list leaves the target as copying would: the source's capacity for more than six
+// elements, the inline store for fewer, fresh elements past the contents.
+TEST(ListAssign, MovingGivesWhatCopyingGives) {
+    for (int count : {0, 3, 6, 7, 13}) {
+        SCOPED_TRACE(count);
+        List<int> source = Numbers(count);
+        source.Append(-1);
+        source.RemoveFromEnd();  // a stale element past the contents
+        const List<int> copy = source;
+        List<int> moved(30);
+        moved = std::move(source);
+        ASSERT_EQ(moved.Len(), copy.Len());
+        for (int i = 0; i < copy.Len(); ++i) EXPECT_EQ(moved[i], copy[i]);
+        EXPECT_EQ(moved.Capacity(), copy.Capacity());
+        EXPECT_EQ(moved.IsInline(), copy.IsInline());
+        if (count >= 7) {
+            moved.ExtendOne();
+            EXPECT_EQ(moved[-1], 0);  // not the stale -1 of the source
+        }
+    }
+    // Elements that are not plain values are copied.
+    List<ZTools::String> words(6);
+    for (int i = 0; i < 8; ++i) words.Append(ZTools::String("a word of some length"));
+    List<ZTools::String> target(6);
+    target = std::move(words);
+    EXPECT_EQ(target.Len(), 8);
+    EXPECT_EQ(words.Len(), 8);
+}
+
+TEST(ListExtras, InsertAndRemoveLeaveCopiesPastTheEnd) {
+    List<List<int>> rows(6);
+    for (int r = 0; r < 8; ++r) rows.Append(Numbers(r + 1));
+    rows.Remove(0);  // the last slot, now past the end, still holds a copy of the last row
+    rows.ExtendOne();
+    ExpectContents(rows[-1], {0, 10, 20, 30, 40, 50, 60, 70});
+    rows.Insert(0, Numbers(1));
+    ExpectContents(rows[0], {0});
+    ExpectContents(rows[-1], {0, 10, 20, 30, 40, 50, 60, 70});
 }
 
 TEST(ListExtras, InsertShiftsAndChecksThePosition) {

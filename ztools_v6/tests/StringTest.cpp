@@ -4,6 +4,10 @@
 #include <cfloat>
 #include <climits>
 #include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <random>
 #include <sstream>
 #include <string>
 
@@ -160,6 +164,128 @@ TEST(StringConversion, AsIntAndAsFloatAreLenient) {
     EXPECT_DOUBLE_EQ(String(" 1.5e3xyz").AsFloat(), 1500.0);
     EXPECT_DOUBLE_EQ(String("-.25").AsFloat(), -0.25);
     EXPECT_EQ(String("x1").AsFloat(), 0.0);
+}
+
+// AsInt and AsFloat give exactly what atoi and atof give, whatever the form of the text: the
+// fast conversions of the usual forms must not be told apart from the C library's.
+TEST(StringConversion, AsIntAndAsFloatMatchTheCLibraryOnEveryForm) {
+    const char* const texts[] = {
+        "",
+        "0",
+        "-0",
+        "+0",
+        "7",
+        "-7",
+        "+3",
+        "  42abc",
+        "\t\n\v\f\r 9",
+        "12.9",
+        "1e5",
+        "2147483647",
+        "2147483648",
+        "-2147483648",
+        "-2147483649",
+        "4294967297",
+        "99999999999",
+        "9223372036854775807",
+        "9223372036854775808",
+        "-9223372036854775808",
+        "-9223372036854775809",
+        "123456789012345678901234567890",
+        "-123456789012345678901234",
+        "+-5",
+        "-+5",
+        "--5",
+        "- 5",
+        "abc",
+        "x1",
+        "1,5",
+        "007",
+        "0x1A",
+        "0X1p3",
+        "0x",
+        "0x.8p1",
+        "-0x10",
+        "1e",
+        "1e+",
+        "1e-",
+        "1E3",
+        "1.5e3xyz",
+        "-.25",
+        ".5",
+        "-.",
+        ".",
+        "-",
+        "+",
+        ".e1",
+        "5.",
+        "1.000000e+00",
+        "-2.500000e+001",
+        "3.00E+007",
+        "0.00E+000",
+        "1e308",
+        "1e309",
+        "-1e400",
+        "1e-320",
+        "4.9406564584124654e-324",
+        "2e-324",
+        "1e-400",
+        "2.2250738585072011e-308",
+        "0.1000000000000000055511151231257827",
+        "inf",
+        "-INF",
+        "Infinity",
+        "nan",
+        "-nan",
+        "NaN(123)",
+        "nanx",
+        "infinit",
+        "  1.5",
+        "+1.5",
+        "\xa0"
+        "1",
+        "1234567890123456789012345678901234567890.5",
+        "0.000000000000000000000000000000000000000000001e45",
+        "9007199254740993",
+        "179769313486231570000000000000000000000000000000000000000000000000000000000000000000"
+        "00000000000000000000000000000000000000000000000000000000000000000000000000000000000000"
+        "00000000000000000000000000000000000000000000000000000000000000000000000000000000000000"
+        "00000000000000000000000000000000000000000000000000000000000000000000000000000000000000"
+        "0000000000000"};
+    for (const char* text : texts) {
+        SCOPED_TRACE(text);
+        EXPECT_EQ(String(text).AsInt(), std::atoi(text));
+        const double expected = std::atof(text), got = String(text).AsFloat();
+        EXPECT_EQ(std::memcmp(&expected, &got, sizeof got), 0) << got << " against " << expected;
+    }
+}
+
+TEST(StringConversion, AsFloatRoundsDecimalsAsStrtodDoes) {
+    std::mt19937_64 random(17);
+    char text[64];
+    for (int i = 0; i < 200000; ++i) {
+        const unsigned long long digits = random() >> (random() % 64);
+        const int point = static_cast<int>(random() % 22);
+        const int exponent = static_cast<int>(random() % 700) - 350;
+        std::snprintf(text, sizeof text, "%s%llu.%0*llue%d", random() % 2 ? "-" : "", digits, point,
+                      static_cast<unsigned long long>(random() % 1000000), exponent);
+        const double expected = std::strtod(text, nullptr), got = String(text).AsFloat();
+        ASSERT_EQ(std::memcmp(&expected, &got, sizeof got), 0) << text;
+    }
+}
+
+TEST(StringStorage, AssignFollowsTheAssignmentRule) {
+    String s;
+    s.Assign("short", 5);
+    EXPECT_EQ(Text(s), "short");
+    EXPECT_TRUE(s.IsInline());
+    s.Assign("a text of twenty chars", 22);
+    EXPECT_EQ(Text(s), "a text of twenty chars");
+    EXPECT_EQ(s.Capacity(), 23u);
+    s.Assign("abc and more", 3);  // only the first three characters
+    EXPECT_EQ(Text(s), "abc");
+    EXPECT_FALSE(s.IsInline());  // the heap array is kept
+    EXPECT_EQ(s.Capacity(), 23u);
 }
 
 TEST(StringSlice, TakesPosUpToEndAndANegativeEndMeansToTheEnd) {

@@ -1,6 +1,12 @@
 // The translation pipelines of anszenta and ansmrp.
 #include "archive_pipeline.h"
 
+#include <initializer_list>
+#include <memory>
+#include <vector>
+
+#include "archive_pass.h"
+
 void rewind(std::istream& in) {
     in.clear();
     in.seekg(0);
@@ -8,34 +14,51 @@ void rewind(std::istream& in) {
 
 namespace {
 
-using Reader = void (Data::*)(std::istream&);
+using ReaderPointer = std::unique_ptr<ArchiveReader>;
 
-// Runs each reader on the archive from its start.
-template <size_t N>
-void readEach(std::istream& archive, Data& dat, const Reader (&readers)[N]) {
-    for (Reader reader : readers) {
-        (dat.*reader)(archive);
-        rewind(archive);
-    }
+// The readers that are there, in the order given.
+std::vector<ArchiveReader*> present(std::initializer_list<const ReaderPointer*> readers) {
+    std::vector<ArchiveReader*> list;
+    for (const ReaderPointer* reader : readers)
+        if (*reader) list.push_back(reader->get());
+    return list;
+}
+
+void releaseEach(const std::vector<ArchiveReader*>& readers, std::ostream& console) {
+    for (ArchiveReader* reader : readers) reader->release(console);
+}
+
+// The summary in a pass of its own: it sizes the tables and fixes the release that selects the
+// node and element line forms that the other readers read. Leaves the archive at its start.
+void readSummary(std::istream& archive, Data& dat) {
+    dat.readSummary(archive);
+    rewind(archive);
 }
 
 }  // namespace
 
 void translateArchive(std::istream& archive, std::ostream& legacy, Data& dat) {
-    // The summary comes first: it sizes the tables and fixes the release that selects the
-    // node and element line forms. The readers and conversions of -full run only with it.
-    static const Reader kMesh[] = {&Data::readSummary, &Data::readElSets, &Data::readNodes,
-                                   &Data::readElems};
-    static const Reader kThickness[] = {&Data::readRealConstants};
-    static const Reader kConditions[] = {&Data::readMats, &Data::readBCs};
-    static const Reader kDistributedLoads[] = {&Data::readSurfaceLoads, &Data::readInertiaLoads};
-    readEach(archive, dat, kMesh);
-    if (dat.full) {
-        readEach(archive, dat, kThickness);
-        dat.AssignThickness();
-    }
-    readEach(archive, dat, kConditions);
-    if (dat.full) readEach(archive, dat, kDistributedLoads);
+    readSummary(archive, dat);
+    // Every other reader in one pass. They used to read the archive one after another in this
+    // order, with the thickness of -full assigned after the real constants; their messages and
+    // stops still come out so. The readers and conversions of -full run only with it.
+    const ReaderPointer elSets = dat.elSetReader(), nodes = dat.nodeReader(),
+                        elems = dat.elementReader(), mats = dat.materialReader(),
+                        bcs = dat.boundaryConditionReader();
+    const ReaderPointer realConstants = dat.full ? dat.realConstantReader() : nullptr,
+                        surfaceLoads = dat.full ? dat.surfaceLoadReader() : nullptr,
+                        inertiaLoads = dat.full ? dat.inertiaLoadReader() : nullptr;
+    const std::vector<ArchiveReader*> untilThickness =
+        present({&elSets, &nodes, &elems, &realConstants});
+    const std::vector<ArchiveReader*> afterThickness =
+        present({&mats, &bcs, &surfaceLoads, &inertiaLoads});
+    std::vector<ArchiveReader*> all = untilThickness;
+    all.insert(all.end(), afterThickness.begin(), afterThickness.end());
+    readTogether(archive, all);
+    releaseEach(untilThickness, dat.console());
+    if (dat.full) dat.AssignThickness();
+    releaseEach(afterThickness, dat.console());
+
     dat.requireMesh();
     dat.ConvertElements();
     dat.ConvertFixity();
@@ -51,9 +74,12 @@ void translateArchive(std::istream& archive, std::ostream& legacy, Data& dat) {
 void translateForMapping(std::istream& archive, std::istream& listing,
                          const std::string& listingName, std::ostream& mrp, Data& dat) {
     // Only the mesh is read: no materials and no boundary conditions.
-    static const Reader kMesh[] = {&Data::readSummary, &Data::readElSets, &Data::readNodes,
-                                   &Data::readElems};
-    readEach(archive, dat, kMesh);
+    readSummary(archive, dat);
+    const ReaderPointer elSets = dat.elSetReader(), nodes = dat.nodeReader(),
+                        elems = dat.elementReader();
+    const std::vector<ArchiveReader*> mesh = present({&elSets, &nodes, &elems});
+    readTogether(archive, mesh);
+    releaseEach(mesh, dat.console());
     dat.requireMesh();
     dat.ConvertMRP();
     dat.readStress(listing);

@@ -1,5 +1,4 @@
 // Archive material ("MPDATA") and nodal boundary condition ("D,", "F,") readers.
-#include <cstdio>
 #include <cstring>
 #include <string>
 
@@ -7,6 +6,7 @@
 #include "fatal_error.h"
 #include "line_reader.h"
 #include "material_line.h"
+#include "scan_text.h"
 #include "text_format.h"
 
 namespace {
@@ -45,12 +45,12 @@ const DirectionLabel* findDirection(const DirectionLabel (&labels)[N], const cha
 BC parseBoundaryCondition(const std::string& line, bool isForce, std::ostream& console) {
     BC bc;
     char label[256] = "";  // a piece holds at most 254 characters, so any word fits
-    std::sscanf(fromPosition(line, 2), "%d, %255s", &bc.node, label);
+    scanText(fromPosition(line, 2), "%d, %255s", &bc.node, label);
     // The value follows the comma after the label, whatever the width of the node field: the
     // archives of today write node numbers wider than those of the older releases.
     const char* afterNode = std::strchr(fromPosition(line, 2), ',');
     const char* afterLabel = afterNode == nullptr ? nullptr : std::strchr(afterNode + 1, ',');
-    if (afterLabel != nullptr) std::sscanf(afterLabel + 1, "%lf", &bc.value);
+    if (afterLabel != nullptr) scanText(afterLabel + 1, "%lf", &bc.value);
 
     const DirectionLabel* direction =
         isForce ? findDirection(kForceLabels, label) : findDirection(kDisplacementLabels, label);
@@ -73,34 +73,33 @@ BC parseBoundaryCondition(const std::string& line, bool isForce, std::ostream& c
     return bc;
 }
 
-}  // namespace
+// Materials from "MPDATA" lines.
+class MaterialReader : public ArchiveReader {
+  public:
+    explicit MaterialReader(Data& dat) : dat_(dat) {}
 
-void Data::readMats(std::istream& cdbFile) {
-    LineReader reader(cdbFile);
-    std::string line;
-    std::unordered_map<int, size_t> materialById;
-    while (reader.next(line)) {
-        if (!startsWith(line, "MPDATA")) continue;
+    void take(const std::string& line) override {
+        if (!startsWith(line, "MPDATA")) return;
         MaterialLine parsed = parseMaterialLine(line);
         // Only the first temperature of a table is translated.
-        if (parsed.continuesTable()) continue;
+        if (parsed.continuesTable()) return;
         if (parsed.valueCount != 1) {
-            console_ << "Material properties not translated properly\n";
+            console() << "Material properties not translated properly\n";
             if (parsed.valueCount > 1)
-                console_ << formatText(
+                console() << formatText(
                     "  material %d %s: the value at the first temperature is used\n",
                     parsed.material, parsed.bareLabel().c_str());
         }
 
-        auto [entry, isNew] = materialById.emplace(parsed.material, mats.size());
+        auto [entry, isNew] = materialById_.emplace(parsed.material, dat_.mats.size());
         if (isNew) {
             Material material;
             material.id = parsed.material;
-            mats.push_back(material);
+            dat_.mats.push_back(material);
         }
-        Material& material = mats[entry->second];
+        Material& material = dat_.mats[entry->second];
 
-        bool hasNuxy = materialsWithNuxy.count(parsed.material) > 0;
+        bool hasNuxy = dat_.materialsWithNuxy.count(parsed.material) > 0;
         const PropertyLabel* property = nullptr;
         for (const PropertyLabel& candidate : kPropertyLabels) {
             if (parsed.label.compare(0, std::strlen(candidate.label), candidate.label) == 0) {
@@ -111,19 +110,40 @@ void Data::readMats(std::istream& cdbFile) {
         if (property != nullptr)
             material.*(property->field) = parsed.value;
         else
-            console_ << formatText("Unconverted material data (%s) \n", parsed.label.c_str());
+            console() << formatText("Unconverted material data (%s) \n", parsed.label.c_str());
 
-        if (numMats() > maxMats) throw FatalError("Material allocation exceeded\n");
+        if (dat_.numMats() > dat_.maxMats) throw FatalError("Material allocation exceeded\n");
     }
-}
 
-void Data::readBCs(std::istream& cdbFile) {
-    LineReader reader(cdbFile);
-    std::string line;
-    while (reader.next(line)) {
+  private:
+    Data& dat_;
+    std::unordered_map<int, size_t> materialById_;
+};
+
+// Nodal boundary conditions from "D," and "F," lines.
+class BoundaryConditionReader : public ArchiveReader {
+  public:
+    explicit BoundaryConditionReader(Data& dat) : dat_(dat) {}
+
+    void take(const std::string& line) override {
         bool isConstraint = startsWith(line, "D,");
         bool isForce = startsWith(line, "F,");
-        if (isConstraint || isForce) bcs.push_back(parseBoundaryCondition(line, isForce, console_));
-        if (numBCs() > maxBCs) throw FatalError("Boundary condition allocation exceeded\n");
+        if (isConstraint || isForce)
+            dat_.bcs.push_back(parseBoundaryCondition(line, isForce, console()));
+        if (dat_.numBCs() > dat_.maxBCs)
+            throw FatalError("Boundary condition allocation exceeded\n");
     }
+
+  private:
+    Data& dat_;
+};
+
+}  // namespace
+
+std::unique_ptr<ArchiveReader> Data::materialReader() {
+    return std::make_unique<MaterialReader>(*this);
+}
+
+std::unique_ptr<ArchiveReader> Data::boundaryConditionReader() {
+    return std::make_unique<BoundaryConditionReader>(*this);
 }

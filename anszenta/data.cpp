@@ -2,12 +2,12 @@
 // node look-up shared by the converters and the writer.
 #include "data.h"
 
-#include <cstdio>
 #include <iterator>
 #include <string>
 
 #include "fatal_error.h"
 #include "line_reader.h"
+#include "scan_text.h"
 
 namespace {
 
@@ -33,58 +33,71 @@ Data::Data(std::ostream& console, const SummaryRules& rules)
       planeTypes_(kPlaneTypes, std::size(kPlaneTypes)),
       mrpTypes_(kMrpTypes, std::size(kMrpTypes)) {}
 
-void Data::readElSets(std::istream& cdbFile) {
-    LineReader reader(cdbFile);
-    std::string line;
-    // Sets of each type reference number, so that a "KEYOP," line finds its sets directly.
-    std::unordered_map<int, std::vector<size_t>> setsById;
-    auto setKeyOption3 = [this](ElemSet& set, int value) {
-        set.opt_2d = value;
-        if (value != 3) return;
-        if (full)
-            thicknessSets_.push_back(set.id);
-        else
-            console_ << kThicknessNotTranslated;
-    };
-    auto addSet = [&](int id, int type, int keyOption3) {
+void Data::setKeyOption3(ElemSet& set, int value, std::ostream& console) {
+    set.opt_2d = value;
+    if (value != 3) return;
+    if (full)
+        thicknessSets_.push_back(set.id);
+    else
+        console << kThicknessNotTranslated;
+}
+
+// Element sets from "ET," lines and "ETBLOCK" rows, and key option 3 from "KEYOP," lines.
+class ElementSetReader : public ArchiveReader {
+  public:
+    explicit ElementSetReader(Data& dat) : dat_(dat) {}
+
+    void take(const std::string& piece) override {
+        // One row per element type, like an "ET," line with its key option 3.
+        auto addRow = [this](const std::string& row) {
+            int field[kEtblockFields] = {};
+            scanText(row.c_str(), "%d %d %d %d %d", &field[0], &field[1], &field[2], &field[3],
+                     &field[4]);
+            addSet(field[0], field[1], field[kEtblockKeyOption3]);
+        };
+        if (etblock_.take(piece, addRow)) return;
+        if (startsWith(piece, "ET,")) {
+            int id = 0, type = 0;
+            scanText(fromPosition(piece, 3), "%d, %d", &id, &type);
+            addSet(id, type, 0);
+        } else if (startsWith(piece, "ETBLOCK")) {
+            etblock_.enter();
+        } else if (startsWith(piece, "KEYOP,")) {
+            int setId = 0, option = 0, value = 0;
+            scanText(fromPosition(piece, 6), "%d, %d, %d", &setId, &option, &value);
+            if (option != 3) return;
+            auto found = setsById_.find(setId);
+            if (found == setsById_.end()) return;
+            for (size_t index : found->second)
+                dat_.setKeyOption3(dat_.elsets[index], value, console());
+        }
+    }
+
+  private:
+    void addSet(int id, int type, int keyOption3) {
         ElemSet set;
         set.id = id;
         set.type = type;
-        elsets.push_back(set);
-        if (numElSets() > maxElSets) throw FatalError("Element set allocation exceeded\n");
-        setsById[id].push_back(elsets.size() - 1);
-        setKeyOption3(elsets.back(), keyOption3);
-    };
-
-    while (reader.next(line)) {
-        if (startsWith(line, "ET,")) {
-            int id = 0, type = 0;
-            std::sscanf(fromPosition(line, 3), "%d, %d", &id, &type);
-            addSet(id, type, 0);
-        } else if (startsWith(line, "ETBLOCK")) {
-            // One row per element type, like an "ET," line with its key option 3.
-            forEachBlockRow(reader, [&](const std::string& row) {
-                int field[kEtblockFields] = {};
-                std::sscanf(row.c_str(), "%d %d %d %d %d", &field[0], &field[1], &field[2],
-                            &field[3], &field[4]);
-                addSet(field[0], field[1], field[kEtblockKeyOption3]);
-            });
-        } else if (startsWith(line, "KEYOP,")) {
-            int setId = 0, option = 0, value = 0;
-            std::sscanf(fromPosition(line, 6), "%d, %d, %d", &setId, &option, &value);
-            if (option != 3) continue;
-            auto found = setsById.find(setId);
-            if (found == setsById.end()) continue;
-            for (size_t index : found->second) setKeyOption3(elsets[index], value);
-        }
+        dat_.elsets.push_back(set);
+        if (dat_.numElSets() > dat_.maxElSets)
+            throw FatalError("Element set allocation exceeded\n");
+        setsById_[id].push_back(dat_.elsets.size() - 1);
+        dat_.setKeyOption3(dat_.elsets.back(), keyOption3, console());
     }
+
+    Data& dat_;
+    BlockRows etblock_;
+    // Sets of each type reference number, so that a "KEYOP," line finds its sets directly.
+    std::unordered_map<int, std::vector<size_t>> setsById_;
+};
+
+std::unique_ptr<ArchiveReader> Data::elSetReader() {
+    return std::make_unique<ElementSetReader>(*this);
 }
 
 int Data::nodeIndex(int id) {
-    for (; indexedNodes_ < nodes.size(); ++indexedNodes_)
-        nodeIndexById_.emplace(nodes[indexedNodes_].id, static_cast<int>(indexedNodes_));
-    auto found = nodeIndexById_.find(id);
-    return found == nodeIndexById_.end() ? -1 : found->second;
+    nodeIndex_.update(nodes);
+    return nodeIndex_.find(id);
 }
 
 void Data::requireMesh() const {

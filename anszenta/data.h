@@ -4,11 +4,13 @@
 #pragma once
 
 #include <iostream>
+#include <memory>
 #include <string>
 #include <unordered_map>
 #include <unordered_set>
 #include <vector>
 
+#include "archive_pass.h"
 #include "archive_release.h"
 #include "bc.h"
 #include "elem.h"
@@ -17,9 +19,12 @@
 #include "material.h"
 #include "nodal_load.h"
 #include "node.h"
+#include "node_index.h"
 #include "plane_shape.h"
 #include "surface_loads.h"
 #include "type_index.h"
+
+class ColumnWriter;
 
 // The two programs on this model read the archive summary with slightly different rules.
 struct SummaryRules {
@@ -93,17 +98,21 @@ class Data {
     int numBCs() const { return static_cast<int>(bcs.size()); }
     int numElSets() const { return static_cast<int>(elsets.size()); }
 
-    // Archive readers; each reads its stream from the current position to the end.
+    // The archive summary reads the stream from its current position to the end. It comes
+    // first: it sizes the tables and chooses the node and element line forms.
     void readSummary(std::istream& cdbFile);
-    void readElSets(std::istream& cdbFile);
-    void readNodes(std::istream& cdbFile);
-    void readElems(std::istream& cdbFile);
-    void readMats(std::istream& cdbFile);
-    void readBCs(std::istream& cdbFile);
-    // -full only.
-    void readRealConstants(std::istream& cdbFile);
-    void readSurfaceLoads(std::istream& cdbFile);
-    void readInertiaLoads(std::istream& cdbFile);
+
+    // The other archive readers, which share one pass over the archive (readTogether). They
+    // used to read it one after another in this order, and the pipeline releases their
+    // messages and stops in it.
+    std::unique_ptr<ArchiveReader> elSetReader();
+    std::unique_ptr<ArchiveReader> nodeReader();
+    std::unique_ptr<ArchiveReader> elementReader();
+    std::unique_ptr<ArchiveReader> realConstantReader();  // -full only
+    std::unique_ptr<ArchiveReader> materialReader();
+    std::unique_ptr<ArchiveReader> boundaryConditionReader();
+    std::unique_ptr<ArchiveReader> surfaceLoadReader();  // -full only
+    std::unique_ptr<ArchiveReader> inertiaLoadReader();  // -full only
 
     // -full only: every element's thickness (after the element and real constant readers),
     // with the messages of the sets of plane stress elements with thickness.
@@ -140,9 +149,18 @@ class Data {
     // Table index of the first node with ANSYS number `id`, or -1.
     int nodeIndex(int id);
 
+    // Where the messages of the run go.
+    std::ostream& console() const { return console_; }
+
   private:
+    friend class ElementSetReader;
+
+    // Key option 3 of `set` becomes `value`; a set of plane stress elements with thickness
+    // prints its thickness lines, or with -full waits for the thickness of its elements.
+    void setKeyOption3(ElemSet& set, int value, std::ostream& console);
+
     // -full: the load section from `nodalLoads`.
-    void writeNodalLoads(std::ostream& outFile);
+    void writeNodalLoads(ColumnWriter& out);
     // Prints the counts of the loads that are not translated (those that are not 0).
     void reportUntranslatedLoads();
     // An element of a type that is not accepted: the warning, then a stop unless it has a node
@@ -155,10 +173,9 @@ class Data {
 
     std::ostream& console_;
     const SummaryRules& rules_;
-    std::unordered_map<int, int> nodeIndexById_;  // first node of each number wins
-    size_t indexedNodes_ = 0;                     // nodes covered by the index
-    AcceptedTypeIndex planeTypes_;                // types that translate to plane elements
-    AcceptedTypeIndex mrpTypes_;                  // types the MRP file takes
+    NodeIndex nodeIndex_;
+    AcceptedTypeIndex planeTypes_;   // types that translate to plane elements
+    AcceptedTypeIndex mrpTypes_;     // types the MRP file takes
     bool principalListing_ = false;  // the stress listing has a heading of principal stresses
     // -full: sets whose key option 3 was set to 3, in the order of the lines that set it; their
     // messages wait for the thickness of their elements.

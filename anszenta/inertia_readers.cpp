@@ -3,6 +3,7 @@
 #include <cstring>
 #include <string>
 
+#include "archive_pass.h"
 #include "data.h"
 #include "inertia_loads.h"
 #include "line_reader.h"
@@ -27,26 +28,40 @@ bool isFrameRotationLine(const std::string& line) {
     return startsWith(line, "CGOMGA,") || startsWith(line, "DOMEGA,") || startsWith(line, "CGLOC,");
 }
 
-void Data::readInertiaLoads(std::istream& cdbFile) {
-    LineReader reader(cdbFile);
-    std::string line;
-    while (reader.next(line)) {
+namespace {
+
+// Accelerations from "ACEL," lines, the spin from "OMEGA," lines, and the lines of a second
+// rotating frame, which are counted.
+class InertiaLoadReader : public ArchiveReader {
+  public:
+    explicit InertiaLoadReader(InertiaLoads& loads) : loads_(loads) {}
+
+    void take(const std::string& line) override {
         if (startsWith(line, "ACEL,")) {
             Components a = inertiaComponents(line, std::strlen("ACEL,"));
             if (a[0] != 0.0 || a[1] != 0.0) {
-                inertiaLoads.accelerated = true;
-                inertiaLoads.acceleration = a;  // a later line replaces an earlier one
+                loads_.accelerated = true;
+                loads_.acceleration = a;  // a later line replaces an earlier one
             } else if (a[2] != 0.0) {
-                ++inertiaLoads.zOnlyAccelerations;
+                ++loads_.zOnlyAccelerations;
             }
         } else if (startsWith(line, "OMEGA,")) {
             Components w = inertiaComponents(line, std::strlen("OMEGA,"));
-            if (!anyNonzero(w)) continue;
-            inertiaLoads.spinning = true;
-            inertiaLoads.spin = w;
+            if (!anyNonzero(w)) return;
+            loads_.spinning = true;
+            loads_.spin = w;
         } else if (isFrameRotationLine(line)) {
             const size_t comma = line.find(',');
-            if (anyNonzero(inertiaComponents(line, comma + 1))) ++inertiaLoads.frameRotations;
+            if (anyNonzero(inertiaComponents(line, comma + 1))) ++loads_.frameRotations;
         }
     }
+
+  private:
+    InertiaLoads& loads_;
+};
+
+}  // namespace
+
+std::unique_ptr<ArchiveReader> Data::inertiaLoadReader() {
+    return std::make_unique<InertiaLoadReader>(inertiaLoads);
 }

@@ -5,55 +5,36 @@
 #include <cctype>
 #include <cstring>
 
-bool LineReader::fill() {
-    if (!in_) return false;
-    in_.read(buffer_.data(), static_cast<std::streamsize>(buffer_.size()));
+void LineReader::refill() {
+    const size_t unread = end_ - begin_;
+    std::memmove(buffer_.data(), buffer_.data() + begin_, unread);
     begin_ = 0;
-    end_ = static_cast<size_t>(in_.gcount());
-    return end_ > 0;
+    end_ = unread;
+    while (end_ < buffer_.size() && !streamEnded_) {
+        in_.read(buffer_.data() + end_, static_cast<std::streamsize>(buffer_.size() - end_));
+        end_ += static_cast<size_t>(in_.gcount());
+        streamEnded_ = !in_;
+    }
 }
 
 bool LineReader::next(std::string& piece) {
-    if (hasPending_) {
-        piece.swap(pending_);
-        hasPending_ = false;
-        return true;
-    }
-    piece.clear();
-    while (piece.size() < kMaxPiece) {
-        if (begin_ == end_ && !fill()) return !piece.empty();
-        const char* start = buffer_.data() + begin_;
-        size_t length = std::min(kMaxPiece - piece.size(), end_ - begin_);
-        const void* lineFeed = std::memchr(start, '\n', length);
-        if (lineFeed != nullptr) length = static_cast<const char*>(lineFeed) - start + 1;
-        piece.append(start, length);
-        begin_ += length;
-        if (lineFeed != nullptr) return true;
-    }
-    // A full piece: the rest of the line (its line feed at least) is the next piece.
+    if (end_ - begin_ < kMaxPiece && !streamEnded_) refill();
+    if (begin_ == end_) return false;
+    const char* start = buffer_.data() + begin_;
+    size_t length = std::min(kMaxPiece, end_ - begin_);
+    const void* lineFeed = std::memchr(start, '\n', length);
+    // A piece ends after its line feed; a full piece without one leaves the rest of its line
+    // (its line feed at least) to the next piece.
+    if (lineFeed != nullptr)
+        length = static_cast<size_t>(static_cast<const char*>(lineFeed) - start) + 1;
+    piece.assign(start, length);
+    begin_ += length;
     return true;
 }
 
 const char* fromPosition(const std::string& piece, size_t pos) {
     size_t textLength = std::strlen(piece.c_str());
     return pos <= textLength ? piece.c_str() + pos : "";
-}
-
-bool startsWith(const std::string& piece, const char* prefix) {
-    return std::strncmp(piece.c_str(), prefix, std::strlen(prefix)) == 0;
-}
-
-void skipLines(LineReader& reader, int count) {
-    std::string ignored;
-    for (int i = 0; i < count; ++i) reader.next(ignored);
-}
-
-bool enterBlock(LineReader& reader, const char* keyword) {
-    std::string line;
-    bool found = false;
-    while (!found && reader.next(line)) found = startsWith(line, keyword);
-    if (found) skipLines(reader, 1);
-    return found;
 }
 
 namespace {

@@ -1,12 +1,14 @@
 // Archive node and element records in the line forms of each ANSYS release, and the readers
 // that store them.
-#include <cstdio>
+#include <memory>
 #include <string>
 
+#include "archive_pass.h"
 #include "data.h"
 #include "fatal_error.h"
 #include "line_reader.h"
 #include "mesh_records.h"
+#include "scan_text.h"
 
 namespace {
 
@@ -30,12 +32,12 @@ int parseNodeLine(const char* text, const NodeLineForm& form, Node& node) {
     int ignored = 0;
     switch (form.intFields) {
         case 1:
-            return std::sscanf(text, form.format, &node.id, &node.x, &node.y, &node.z);
+            return scanText(text, form.format, &node.id, &node.x, &node.y, &node.z);
         case 2:
-            return std::sscanf(text, form.format, &node.id, &ignored, &node.x, &node.y, &node.z);
+            return scanText(text, form.format, &node.id, &ignored, &node.x, &node.y, &node.z);
         default:
-            return std::sscanf(text, form.format, &node.id, &ignored, &ignored, &node.x, &node.y,
-                               &node.z);
+            return scanText(text, form.format, &node.id, &ignored, &ignored, &node.x, &node.y,
+                            &node.z);
     }
 }
 
@@ -54,148 +56,154 @@ int parseElementBlockLine(const char* text, const ElementBlockForm& form, Elem& 
     int x = 0;  // numbers the model does not keep
     int* n = e.nodes;
     if (form.nineteen)
-        return std::sscanf(text, "%d %d %d %d %d %d %d %d %d %d %d %d %d %d %d %d %d %d %d", &e.mat,
-                           &e.type, &e.real, &x, &x, &x, &x, &x, &e.num_nodes, &x, &e.id, &n[0],
-                           &n[1], &n[2], &n[3], &n[4], &n[5], &n[6], &n[7]);
-    return std::sscanf(text, "%d %d %d %d %d %d %d %d %d %d %d %d %d %d %d %d %d %d", &e.mat,
-                       &e.type, &e.real, &e.id, &x, &x, &x, &x, &e.num_nodes, &x, &n[0], &n[1],
-                       &n[2], &n[3], &n[4], &n[5], &n[6], &n[7]);
+        return scanText(text, "%d %d %d %d %d %d %d %d %d %d %d %d %d %d %d %d %d %d %d", &e.mat,
+                        &e.type, &e.real, &x, &x, &x, &x, &x, &e.num_nodes, &x, &e.id, &n[0], &n[1],
+                        &n[2], &n[3], &n[4], &n[5], &n[6], &n[7]);
+    return scanText(text, "%d %d %d %d %d %d %d %d %d %d %d %d %d %d %d %d %d %d", &e.mat, &e.type,
+                    &e.real, &e.id, &x, &x, &x, &x, &e.num_nodes, &x, &n[0], &n[1], &n[2], &n[3],
+                    &n[4], &n[5], &n[6], &n[7]);
 }
 
 }  // namespace
 
-bool NodeRecords::next(Node& node) {
-    if (done_) return false;
-    node = Node();
-    if (form_ != LineForms::Nodes::Block) {
-        const NodeLineForm& form = kNodeLineForms[static_cast<int>(form_)];
-        while (reader_.next(line_)) {
-            if (!startsWith(line_, form.prefix)) continue;
-            int parsed = parseNodeLine(fromPosition(line_, 11), form, node);
-            if (parsed == 1 && node.id == -1) break;  // end marker
+bool NodeRecords::take(const std::string& piece, Node& node) {
+    switch (state_) {
+        case State::Done:
+            return false;
+        case State::FormatLine:
+            state_ = State::Rows;
+            return false;
+        case State::Rows: {
+            if (startsWith(piece, "N")) {
+                state_ = State::Done;
+                return false;
+            }
+            node = Node();
+            int ignored = 0;
+            scanText(piece.c_str(), "%d %d %d %lf %lf %lf", &node.id, &ignored, &ignored, &node.x,
+                     &node.y, &node.z);
             return true;
         }
-        done_ = true;
+        case State::Seeking:
+            break;
+    }
+    if (form_ == LineForms::Nodes::Block) {
+        if (startsWith(piece, "NBLOCK,")) state_ = State::FormatLine;
         return false;
     }
-    // Block form: keyword line, format line, then one node per line up to a line beginning "N".
-    if (!started_) {
-        started_ = true;
-        done_ = !enterBlock(reader_, "NBLOCK,");
-    }
-    if (done_ || !reader_.next(line_) || startsWith(line_, "N")) {
-        done_ = true;
+    const NodeLineForm& form = kNodeLineForms[static_cast<int>(form_)];
+    if (!startsWith(piece, form.prefix)) return false;
+    node = Node();
+    int parsed = parseNodeLine(fromPosition(piece, 11), form, node);
+    if (parsed == 1 && node.id == -1) {  // end marker
+        state_ = State::Done;
         return false;
     }
-    int ignored = 0;
-    std::sscanf(line_.c_str(), "%d %d %d %lf %lf %lf", &node.id, &ignored, &ignored, &node.x,
-                &node.y, &node.z);
     return true;
 }
 
-bool ElementRecords::next(Elem& elem) {
-    if (done_) return false;
-    bool found = form_ == LineForms::Elements::AttributeLines ? nextFromAttributeLines(elem)
-                                                              : nextFromBlock(elem);
-    done_ = !found;
-    return found;
+bool ElementRecords::take(const std::string& piece, Elem& elem) {
+    if (continuationLines_ > 0) {
+        --continuationLines_;
+        return false;
+    }
+    return form_ == LineForms::Elements::AttributeLines ? takeAttributeLine(piece, elem)
+                                                        : takeBlockLine(piece, elem);
 }
 
-bool ElementRecords::nextFromAttributeLines(Elem& elem) {
+bool ElementRecords::takeAttributeLine(const std::string& piece, Elem& elem) {
     // Attribute line, then node line; the node line completes the element.
-    Elem pending;  // attributes waiting for their node line
-    while (reader_.next(line_)) {
-        if (!startsWith(line_, "EN,") || line_.size() < 10) continue;
-        if (line_.compare(8, 2, "AT") == 0) {
-            pending = Elem();
-            std::sscanf(fromPosition(line_, 14), "%d, %d, %d, %d, %d", &pending.num_nodes,
-                        &pending.mat, &pending.type, &pending.real, &pending.id);
-        } else if (line_.compare(8, 2, "NO") == 0) {
-            int* n = pending.nodes;
-            std::sscanf(fromPosition(line_, 14), "%d, %d, %d, %d, %d, %d, %d, %d", &n[0], &n[1],
-                        &n[2], &n[3], &n[4], &n[5], &n[6], &n[7]);
-            skipLines(reader_, (pending.num_nodes > 8) + (pending.num_nodes > 16));
-            elem = pending;
-            return true;
-        }
+    if (!startsWith(piece, "EN,") || piece.size() < 10) return false;
+    if (piece.compare(8, 2, "AT") == 0) {
+        pending_ = Elem();
+        scanText(fromPosition(piece, 14), "%d, %d, %d, %d, %d", &pending_.num_nodes, &pending_.mat,
+                 &pending_.type, &pending_.real, &pending_.id);
+        return false;
     }
-    return false;
+    if (piece.compare(8, 2, "NO") != 0) return false;
+    int* n = pending_.nodes;
+    scanText(fromPosition(piece, 14), "%d, %d, %d, %d, %d, %d, %d, %d", &n[0], &n[1], &n[2], &n[3],
+             &n[4], &n[5], &n[6], &n[7]);
+    continuationLines_ = (pending_.num_nodes > 8) + (pending_.num_nodes > 16);
+    elem = pending_;
+    pending_ = Elem();
+    return true;
 }
 
 bool isReadElementBlock(const std::string& blockLine, bool firstBlock) {
     return firstBlock || blockLine.find(",SOLID") != std::string::npos;
 }
 
-bool ElementRecords::enterNextBlock() {
-    while (reader_.next(line_)) {
-        if (!startsWith(line_, "EBLOCK")) continue;
-        bool readable = isReadElementBlock(line_, !blockSeen_);
-        blockSeen_ = true;
-        if (readable) {
-            skipLines(reader_, 1);  // the format description line
-            return true;
-        }
+bool ElementRecords::takeBlockLine(const std::string& piece, Elem& elem) {
+    switch (state_) {
+        case State::Seeking:
+            if (startsWith(piece, "EBLOCK")) {
+                if (isReadElementBlock(piece, !blockSeen_)) state_ = State::FormatLine;
+                blockSeen_ = true;
+            }
+            return false;
+        case State::FormatLine:
+            state_ = State::Rows;
+            return false;
+        case State::Rows:
+            break;
     }
-    return false;
-}
-
-bool ElementRecords::nextFromBlock(Elem& elem) {
     const ElementBlockForm& form =
         form_ == LineForms::Elements::Block18 ? kEighteenNumbers : kNineteenNumbers;
-    for (;;) {
-        if (!inBlock_) {
-            if (!enterNextBlock()) return false;
-            inBlock_ = true;
-        }
-        if (!reader_.next(line_)) return false;
-        elem = Elem();
-        // A block ends at a line beginning "EN,R5" or at its -1 end line; an archive may hold
-        // several blocks (one per body or element kind), each read in turn.
-        if (startsWith(line_, "EN,R5") || parseElementBlockLine(line_.c_str(), form, elem) == 1) {
-            inBlock_ = false;
-            continue;
-        }
-        skipLines(reader_, (elem.num_nodes > 8) + (elem.num_nodes > form.secondExtra));
-        return true;
+    elem = Elem();
+    // A block ends at a line beginning "EN,R5" or at its -1 end line; an archive may hold
+    // several blocks (one per body or element kind), each read in turn.
+    if (startsWith(piece, "EN,R5") || parseElementBlockLine(piece.c_str(), form, elem) == 1) {
+        state_ = State::Seeking;
+        return false;
     }
+    continuationLines_ = (elem.num_nodes > 8) + (elem.num_nodes > form.secondExtra);
+    return true;
 }
 
 namespace {
 
-template <typename Records, typename Record, typename Form>
-int countRecords(std::istream& in, Form form) {
-    Records records(in, form);
-    Record record;
-    int count = 0;
-    while (records.next(record)) ++count;
-    return count;
-}
+// Stores the node records of the archive's node form.
+class NodeReader : public ArchiveReader {
+  public:
+    explicit NodeReader(Data& dat) : dat_(dat), records_(dat.lineForms.nodes) {}
+
+    void take(const std::string& piece) override {
+        Node node;
+        if (!records_.take(piece, node)) return;
+        dat_.nodes.push_back(node);
+        dat_.nodes.back().nid = dat_.numNodes();
+        if (dat_.numNodes() > dat_.maxNodes) throw FatalError("Node allocation exceeded\n");
+    }
+
+  private:
+    Data& dat_;
+    NodeRecords records_;
+};
+
+// Stores the element records of the archive's element form.
+class ElementReader : public ArchiveReader {
+  public:
+    explicit ElementReader(Data& dat) : dat_(dat), records_(dat.lineForms.elements) {}
+
+    void take(const std::string& piece) override {
+        if (!records_.take(piece, elem_)) return;
+        dat_.elems.push_back(elem_);
+        if (dat_.numElems() > dat_.maxElems) throw FatalError("Element allocation exceeded\n");
+    }
+
+  private:
+    Data& dat_;
+    ElementRecords records_;
+    Elem elem_;
+};
 
 }  // namespace
 
-int countNodeRecords(std::istream& in, LineForms::Nodes form) {
-    return countRecords<NodeRecords, Node>(in, form);
+std::unique_ptr<ArchiveReader> Data::nodeReader() {
+    return std::make_unique<NodeReader>(*this);
 }
 
-int countElementRecords(std::istream& in, LineForms::Elements form) {
-    return countRecords<ElementRecords, Elem>(in, form);
-}
-
-void Data::readNodes(std::istream& cdbFile) {
-    NodeRecords records(cdbFile, lineForms.nodes);
-    Node node;
-    while (records.next(node)) {
-        nodes.push_back(node);
-        nodes.back().nid = numNodes();
-        if (numNodes() > maxNodes) throw FatalError("Node allocation exceeded\n");
-    }
-}
-
-void Data::readElems(std::istream& cdbFile) {
-    ElementRecords records(cdbFile, lineForms.elements);
-    Elem elem;
-    while (records.next(elem)) {
-        elems.push_back(elem);
-        if (numElems() > maxElems) throw FatalError("Element allocation exceeded\n");
-    }
+std::unique_ptr<ArchiveReader> Data::elementReader() {
+    return std::make_unique<ElementReader>(*this);
 }

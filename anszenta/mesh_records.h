@@ -5,50 +5,52 @@
 #include <istream>
 #include <string>
 
+#include "archive_pass.h"
 #include "archive_release.h"
 #include "elem.h"
-#include "line_reader.h"
 #include "node.h"
 
+// The node records of one line form. Takes the archive's pieces one at a time, in file order.
 class NodeRecords {
   public:
-    // Reads `in` from its current position.
-    NodeRecords(std::istream& in, LineForms::Nodes form) : reader_(in), form_(form) {}
+    explicit NodeRecords(LineForms::Nodes form) : form_(form) {}
 
-    // Fills `node` (number and coordinates; coordinates the record omits are 0) from the next
-    // record. Returns false after the last one.
-    bool next(Node& node);
+    // True when `piece` is a node record: `node` then holds its number and coordinates
+    // (coordinates the record omits are 0).
+    bool take(const std::string& piece, Node& node);
 
   private:
-    LineReader reader_;
+    // Line forms: every line until the end marker. Block form: the keyword line, its format
+    // line, then one node per line up to a line beginning "N".
+    enum class State { Seeking, FormatLine, Rows, Done };
+
     LineForms::Nodes form_;
-    bool started_ = false;  // the block has been entered
-    bool done_ = false;
-    std::string line_;
+    State state_ = State::Seeking;
 };
 
+// The element records of one line form, from the archive's pieces in file order.
 class ElementRecords {
   public:
-    ElementRecords(std::istream& in, LineForms::Elements form) : reader_(in), form_(form) {}
+    explicit ElementRecords(LineForms::Elements form) : form_(form) {}
 
-    // Fills `elem` (number, type reference, material, real constant set, node count and the
-    // first 8 node numbers; numbers the record does not give are 0) from the next record. The
-    // continuation lines of elements with more nodes are passed over. Returns false after the last
-    // one.
-    bool next(Elem& elem);
+    // True when `piece` completes an element: `elem` then holds its number, type reference,
+    // material, real constant set, node count and first 8 node numbers (numbers the record
+    // does not give are 0). The continuation lines of elements with more nodes are passed over.
+    bool take(const std::string& piece, Elem& elem);
 
   private:
-    bool nextFromAttributeLines(Elem& elem);
-    bool nextFromBlock(Elem& elem);
-    // Enters the next element block that is read (see isReadElementBlock).
-    bool enterNextBlock();
+    bool takeAttributeLine(const std::string& piece, Elem& elem);
+    bool takeBlockLine(const std::string& piece, Elem& elem);
 
-    LineReader reader_;
+    // Blocks: the keyword line of a block that is read (see isReadElementBlock), its format
+    // line, then its rows up to its end; the next block is then looked for.
+    enum class State { Seeking, FormatLine, Rows };
+
     LineForms::Elements form_;
-    bool inBlock_ = false;
-    bool blockSeen_ = false;  // an "EBLOCK" line has been met
-    bool done_ = false;
-    std::string line_;
+    State state_ = State::Seeking;
+    bool blockSeen_ = false;     // an "EBLOCK" line has been met
+    int continuationLines_ = 0;  // still to pass over
+    Elem pending_;               // attributes waiting for their node line
 };
 
 // True for an element block whose rows the element readers read: the archive's first "EBLOCK"
@@ -57,6 +59,21 @@ class ElementRecords {
 // summary counts as not translated).
 bool isReadElementBlock(const std::string& blockLine, bool firstBlock);
 
-// Number of records of each kind, for an archive without the figure of its "NUMOFF" line.
-int countNodeRecords(std::istream& in, LineForms::Nodes form);
-int countElementRecords(std::istream& in, LineForms::Elements form);
+// Counts the records of a line form, for an archive without the figure of its "NUMOFF" line.
+template <typename Records, typename Record>
+class RecordCounter : public ArchiveReader {
+  public:
+    template <typename Form>
+    explicit RecordCounter(Form form) : records_(form) {}
+
+    void take(const std::string& piece) override { count += records_.take(piece, record_); }
+
+    int count = 0;
+
+  private:
+    Records records_;
+    Record record_;
+};
+
+using NodeRecordCounter = RecordCounter<NodeRecords, Node>;
+using ElementRecordCounter = RecordCounter<ElementRecords, Elem>;

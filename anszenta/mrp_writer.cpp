@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <string>
 
+#include "column_line.h"
 #include "data.h"
 #include "text_format.h"
 
@@ -23,16 +24,21 @@ const char* elementCodeText(int type) {
 }  // namespace
 
 void Data::writeMRP(std::ostream& outFile) {
-    outFile << "%+ MRP file created from ANSYS input\n";
-    outFile << formatText("%6d%6d   1   0   0\n", numElems(), numNodes());
+    ColumnWriter out(outFile);
+    out.text("%+ MRP file created from ANSYS input\n");
+    out.text(formatText("%6d%6d   1   0   0\n", numElems(), numNodes()));
+    // "%8d%8s", then "%8d" for each node.
     for (const Elem& e : elems) {
-        std::string line = formatText("%8d%8s", e.id, elementCodeText(e.type));
+        out.integer(e.id, 8).text(elementCodeText(e.type), 8);
         int written = std::clamp(e.num_nodes, 0, Elem::kNodeSlots);
-        for (int k = 0; k < written; ++k) line += formatText("%8d", e.nodes[k]);
-        outFile << line << '\n';
+        for (int k = 0; k < written; ++k) out.integer(e.nodes[k], 8);
+        out.endLine();
     }
-    for (const Node& n : nodes) outFile << formatText("%8d%21.6e%21.6e    0.0\n", n.id, n.x, n.y);
+    // "%8d%21.6e%21.6e    0.0".
+    for (const Node& n : nodes)
+        out.integer(n.id, 8).exponent(n.x, 21, 6).exponent(n.y, 21, 6).text("    0.0").endLine();
+    // "%d%21.6e".
     for (const BC& bc : bcs)
         if (bc.type == BC::kStress && bc.axis == 10)
-            outFile << formatText("%d%21.6e\n", bc.node, -bc.value);
+            out.integer(bc.node, 0).exponent(-bc.value, 21, 6).endLine();
 }

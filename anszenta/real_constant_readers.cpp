@@ -8,14 +8,15 @@
 // Per set a row of set number, value count and up to 6 values, then continuation rows of up to
 // 7 values while values remain; the block has no end line. Only the first value of a set is
 // kept: it is the thickness of a plane stress element with thickness.
-#include <cstdio>
 #include <cstdlib>
 #include <string>
 #include <vector>
 
+#include "archive_pass.h"
 #include "command_fields.h"
 #include "data.h"
 #include "line_reader.h"
+#include "scan_text.h"
 
 namespace {
 
@@ -40,49 +41,64 @@ void readRealConstantLine(const std::string& line, std::unordered_map<int, doubl
     defineSet(sets, set, fields.size() > 2, first);
 }
 
-// The next row of a block: format lines and blank lines are passed over; a command line ends
-// the block and is read again by the reader's next call.
-bool nextBlockRow(LineReader& reader, std::string& row) {
-    while (reader.next(row)) {
-        if (isCommandLine(row)) {
-            reader.unread(row);
+// Real constant sets from "R," lines and "RLBLOCK" blocks.
+class RealConstantReader : public ArchiveReader {
+  public:
+    explicit RealConstantReader(std::unordered_map<int, double>& sets) : sets_(sets) {}
+
+    void take(const std::string& piece) override {
+        if (takeBlockRow(piece)) return;
+        if (startsWith(piece, "R,"))
+            readRealConstantLine(piece, sets_);
+        else if (startsWith(piece, "RLBLOCK"))
+            enterBlock(piece);
+    }
+
+  private:
+    void enterBlock(const std::string& keywordLine) {
+        std::vector<std::string> header = commaFields(keywordLine);
+        setsLeft_ = 0;
+        integerField(fieldAt(header, 1), setsLeft_);
+        if (!integerField(fieldAt(header, 4), valuesPerRow_) || valuesPerRow_ <= 0)
+            valuesPerRow_ = kDefaultValuesPerRow;
+        continuationRows_ = 0;
+    }
+
+    // A piece of the block: format lines and blank lines are passed over, a command line ends
+    // the block (false: the caller reads it as a line). Each set has a row of its set number,
+    // value count and first values, then continuation rows of the values after the sixth.
+    bool takeBlockRow(const std::string& piece) {
+        if (setsLeft_ <= 0 && continuationRows_ == 0) return false;
+        if (isCommandLine(piece)) {
+            setsLeft_ = 0;
+            continuationRows_ = 0;
             return false;
         }
-        if (isNumberRow(row)) return true;
-    }
-    return false;
-}
-
-void readRealConstantBlock(const std::string& keywordLine, LineReader& reader,
-                           std::unordered_map<int, double>& sets) {
-    std::vector<std::string> header = commaFields(keywordLine);
-    int setCount = 0, valuesPerRow = 0;
-    integerField(fieldAt(header, 1), setCount);
-    if (!integerField(fieldAt(header, 4), valuesPerRow) || valuesPerRow <= 0)
-        valuesPerRow = kDefaultValuesPerRow;
-    std::string row;
-    for (int k = 0; k < setCount && nextBlockRow(reader, row); ++k) {
+        if (!isNumberRow(piece)) return true;
+        if (continuationRows_ > 0) {
+            --continuationRows_;
+            return true;
+        }
+        --setsLeft_;
         int set = 0, count = 0, consumed = 0;
-        if (std::sscanf(row.c_str(), "%d %d%n", &set, &count, &consumed) != 2) continue;
+        if (scanText(piece.c_str(), "%d %d%n", &set, &count, &consumed) != 2) return true;
         char* end = nullptr;
-        double first = std::strtod(row.c_str() + consumed, &end);
-        defineSet(sets, set, count > 0 && end != row.c_str() + consumed, first);
-        // Continuation rows of the values after the sixth.
-        for (long remaining = static_cast<long>(count) - kValuesOnFirstRow; remaining > 0;
-             remaining -= valuesPerRow)
-            if (!nextBlockRow(reader, row)) return;
+        double first = std::strtod(piece.c_str() + consumed, &end);
+        defineSet(sets_, set, count > 0 && end != piece.c_str() + consumed, first);
+        if (count > kValuesOnFirstRow)
+            continuationRows_ =
+                (static_cast<long>(count) - kValuesOnFirstRow + valuesPerRow_ - 1) / valuesPerRow_;
+        return true;
     }
-}
+
+    std::unordered_map<int, double>& sets_;
+    int setsLeft_ = 0;  // set rows still to come
+    int valuesPerRow_ = kDefaultValuesPerRow;
+    long continuationRows_ = 0;  // rows still to pass over for the set just read
+};
 
 }  // namespace
 
-void Data::readRealConstants(std::istream& cdbFile) {
-    LineReader reader(cdbFile);
-    std::string line;
-    while (reader.next(line)) {
-        if (startsWith(line, "R,"))
-            readRealConstantLine(line, realConstants);
-        else if (startsWith(line, "RLBLOCK"))
-            readRealConstantBlock(line, reader, realConstants);
-    }
+std::unique_ptr<ArchiveReader> Data::realConstantReader() {
+    return std::make_unique<RealConstantReader>(realConstants);
 }

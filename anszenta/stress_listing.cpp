@@ -1,12 +1,12 @@
 // Reader of an ANSYS nodal stress listing: the node number and SZ of every row of every block
 // whose heading line begins with the words NODE and SX; and the check that it gave any.
-#include <cstdio>
 #include <cstring>
 #include <string>
 
 #include "data.h"
 #include "fatal_error.h"
 #include "line_reader.h"
+#include "scan_text.h"
 #include "text_format.h"
 
 namespace {
@@ -20,7 +20,7 @@ bool beginsWithWords(const std::string& line, const char* const (&words)[N]) {
     for (const char* word : words) {
         char found[256] = "";  // a piece holds at most 254 characters
         int consumed = 0;
-        if (std::sscanf(text, "%255s%n", found, &consumed) != 1) return false;
+        if (scanText(text, "%255s%n", found, &consumed) != 1) return false;
         if (std::strcmp(found, word) != 0) return false;
         text += consumed;
     }
@@ -43,8 +43,8 @@ bool isPrincipalHeading(const std::string& line) {
 // single precision. Returns false for any other line, which ends the block.
 bool parseRow(const std::string& line, int& node, float& sz) {
     float sx = 0, sy = 0, sxy = 0, syz = 0, szx = 0;
-    return std::sscanf(line.c_str(), "%d %f %f %f %f %f %f", &node, &sx, &sy, &sz, &sxy, &syz,
-                       &szx) == 7;
+    return scanText(line.c_str(), "%d %f %f %f %f %f %f", &node, &sx, &sy, &sz, &sxy, &syz, &szx) ==
+           7;
 }
 
 }  // namespace

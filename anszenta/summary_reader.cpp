@@ -1,18 +1,21 @@
 // Archive summary: the release and the line forms it selects, the capacity figures of the
 // tables, and the count of the loads that are not translated.
-#include <cstdio>
+#include <algorithm>
 #include <cstdlib>
 #include <cstring>
 #include <optional>
 #include <string>
 #include <utility>
+#include <vector>
 
+#include "archive_pass.h"
 #include "data.h"
 #include "fatal_error.h"
 #include "inertia_loads.h"
 #include "line_reader.h"
 #include "material_line.h"
 #include "mesh_records.h"
+#include "scan_text.h"
 #include "surface_loads.h"
 #include "text_format.h"
 
@@ -24,7 +27,7 @@ namespace {
 // Parses one "%d" from `text`; a number that does not parse reads as 0.
 int intAt(const char* text) {
     int value = 0;
-    std::sscanf(text, "%d", &value);
+    scanText(text, "%d", &value);
     return value;
 }
 
@@ -50,9 +53,34 @@ struct SummaryScan {
 
     int shortFormElementLines = 0;  // rows of later element blocks without the SOLID key
     UntranslatedLoads loads;
+    size_t pieces = 0;  // of the whole archive: no table holds more records
 };
 
-using LineHandler = void (*)(SummaryScan& scan, const std::string& line, LineReader& reader);
+// The summary's pass: every command line that it looks at, the rows of the blocks that it
+// counts, and the format line of the first element block.
+class SummaryReader : public ArchiveReader {
+  public:
+    SummaryScan scan;
+
+    void take(const std::string& piece) override;
+
+    // The rows of the block whose keyword line has just been read each add one to `count`.
+    void countRows(int& count) {
+        rowCount_ = &count;
+        blockRows_.enter();
+    }
+    // The next piece is the format line of the first element block.
+    void expectElementFormat() { elementFormatNext_ = true; }
+
+  private:
+    void takeElementFormat(const std::string& format);
+
+    BlockRows blockRows_;
+    int* rowCount_ = nullptr;
+    bool elementFormatNext_ = false;
+};
+
+using LineHandler = void (*)(SummaryReader& reader, const std::string& line);
 
 struct SummaryKeyword {
     const char* prefix;
@@ -61,66 +89,64 @@ struct SummaryKeyword {
 
 // A line that adds one to a count.
 template <int SummaryScan::*count>
-void countLine(SummaryScan& scan, const std::string&, LineReader&) {
-    ++(scan.*count);
+void countLine(SummaryReader& reader, const std::string&) {
+    ++(reader.scan.*count);
 }
 
 // A block whose rows each add one to a count.
 template <int SummaryScan::*count>
-void countBlockRows(SummaryScan& scan, const std::string&, LineReader& reader) {
-    forEachBlockRow(reader, [&scan](const std::string&) { ++(scan.*count); });
+void countBlockRows(SummaryReader& reader, const std::string&) {
+    reader.countRows(reader.scan.*count);
 }
 
 // The same for the counts of loads that are not translated.
 template <int UntranslatedLoads::*count>
-void countLoadLine(SummaryScan& scan, const std::string&, LineReader&) {
-    ++(scan.loads.*count);
+void countLoadLine(SummaryReader& reader, const std::string&) {
+    ++(reader.scan.loads.*count);
 }
 
 template <int UntranslatedLoads::*count>
-void countLoadBlockRows(SummaryScan& scan, const std::string&, LineReader& reader) {
-    forEachBlockRow(reader, [&scan](const std::string&) { ++(scan.loads.*count); });
+void countLoadBlockRows(SummaryReader& reader, const std::string&) {
+    reader.countRows(reader.scan.loads.*count);
 }
 
 // A "NUMOFF" line: a later one overrides an earlier one.
 template <std::optional<int> SummaryScan::*figure>
-void noteFigure(SummaryScan& scan, const std::string& line, LineReader&) {
-    scan.*figure = numoffFigure(line);
+void noteFigure(SummaryReader& reader, const std::string& line) {
+    reader.scan.*figure = numoffFigure(line);
 }
 
-void noteRelease(SummaryScan& scan, const std::string& line, LineReader&) {
+void noteRelease(SummaryReader& reader, const std::string& line) {
+    SummaryScan& scan = reader.scan;
     if (!scan.release && !scan.meshDataSeen) scan.release = parseReleaseLine(line);
 }
 
-void noteMaterial(SummaryScan& scan, const std::string& line, LineReader&) {
+void noteMaterial(SummaryReader& reader, const std::string& line) {
     MaterialLine material = parseMaterialLine(line);
-    scan.materialNumbers.insert(material.material);
-    if (material.label.compare(0, 4, "NUXY") == 0) scan.materialsWithNuxy.insert(material.material);
+    reader.scan.materialNumbers.insert(material.material);
+    if (material.label.compare(0, 4, "NUXY") == 0)
+        reader.scan.materialsWithNuxy.insert(material.material);
 }
 
-void noteNodeBlock(SummaryScan& scan, const std::string&, LineReader&) {
-    scan.meshDataSeen = true;
-    scan.evidence.blocks = true;
+void noteNodeBlock(SummaryReader& reader, const std::string&) {
+    reader.scan.meshDataSeen = true;
+    reader.scan.evidence.blocks = true;
 }
 
 // The format line of the first element block tells 18 numbers per row from 19. The rows of a
 // block that the element readers pass over are counted here.
-void noteElementBlock(SummaryScan& scan, const std::string& line, LineReader& reader) {
+void noteElementBlock(SummaryReader& reader, const std::string& line) {
+    SummaryScan& scan = reader.scan;
     scan.meshDataSeen = true;
     scan.evidence.blocks = true;
-    if (!isReadElementBlock(line, scan.firstElementBlock)) {
-        forEachBlockRow(reader, [&scan](const std::string&) { ++scan.shortFormElementLines; });
-        return;
-    }
-    std::string format;
-    if (!scan.firstElementBlock || !reader.next(format)) return;
-    scan.firstElementBlock = false;
-    if (isCommandLine(format)) reader.unread(format);  // no format line: read it as a command
-    scan.evidence.eighteenNumbers =
-        startsWith(format, "(18i") && format.size() > 4 && format[4] >= '0' && format[4] <= '9';
+    if (!isReadElementBlock(line, scan.firstElementBlock))
+        reader.countRows(scan.shortFormElementLines);
+    else if (scan.firstElementBlock)
+        reader.expectElementFormat();
 }
 
-void noteNodeLine(SummaryScan& scan, const std::string& line, LineReader&) {
+void noteNodeLine(SummaryReader& reader, const std::string& line) {
+    SummaryScan& scan = reader.scan;
     scan.meshDataSeen = true;
     bool versioned =
         line.size() >= 10 && startsWith(line, "N,R5.") && line.compare(6, 4, ",LOC") == 0;
@@ -128,22 +154,23 @@ void noteNodeLine(SummaryScan& scan, const std::string& line, LineReader&) {
         scan.evidence.nodeLineMinor = line[5] - '0';
 }
 
-void noteElementLine(SummaryScan& scan, const std::string&, LineReader&) {
-    scan.meshDataSeen = true;
+void noteElementLine(SummaryReader& reader, const std::string&) {
+    reader.scan.meshDataSeen = true;
 }
 
-void noteSurfaceLoadLine(SummaryScan& scan, const std::string& line, LineReader&) {
-    if (isSurfaceLoadLine(line)) ++scan.loads.elementSurfaceLoads;
+void noteSurfaceLoadLine(SummaryReader& reader, const std::string& line) {
+    if (isSurfaceLoadLine(line)) ++reader.scan.loads.elementSurfaceLoads;
 }
 
 // Accelerations and rotational velocities count when a value is not 0 (every archive written
 // with the solid model holds an all-zero "ACEL" line).
-void noteAcceleration(SummaryScan& scan, const std::string& line, LineReader&) {
-    if (anyNonzero(inertiaComponents(line, std::strlen("ACEL,")))) ++scan.loads.accelerations;
+void noteAcceleration(SummaryReader& reader, const std::string& line) {
+    if (anyNonzero(inertiaComponents(line, std::strlen("ACEL,"))))
+        ++reader.scan.loads.accelerations;
 }
 
-void noteRotation(SummaryScan& scan, const std::string& line, LineReader&) {
-    if (anyNonzero(inertiaComponents(line, line.find(',') + 1))) ++scan.loads.rotations;
+void noteRotation(SummaryReader& reader, const std::string& line) {
+    if (anyNonzero(inertiaComponents(line, line.find(',') + 1))) ++reader.scan.loads.rotations;
 }
 
 // Every command line that the summary looks at; the first prefix that matches decides.
@@ -179,20 +206,31 @@ const SummaryKeyword kSummaryKeywords[] = {
     {"CGLOC,", noteRotation},
 };
 
-SummaryScan scanArchive(std::istream& cdbFile) {
-    SummaryScan scan;
-    LineReader reader(cdbFile);
-    std::string line;
-    while (reader.next(line)) {
-        if (!isCommandLine(line)) continue;  // rows of the node and element blocks
-        for (const SummaryKeyword& keyword : kSummaryKeywords) {
-            if (startsWith(line, keyword.prefix)) {
-                keyword.handle(scan, line, reader);
-                break;
-            }
+void SummaryReader::takeElementFormat(const std::string& format) {
+    elementFormatNext_ = false;
+    scan.firstElementBlock = false;
+    scan.evidence.eighteenNumbers =
+        startsWith(format, "(18i") && format.size() > 4 && format[4] >= '0' && format[4] <= '9';
+}
+
+void SummaryReader::take(const std::string& piece) {
+    ++scan.pieces;
+    if (blockRows_.take(piece, [this](const std::string&) { ++*rowCount_; })) return;
+    // A block without its format line: the line after the keyword is read as a command.
+    if (elementFormatNext_) takeElementFormat(piece);
+    if (!isCommandLine(piece)) return;  // rows of the node and element blocks
+    for (const SummaryKeyword& keyword : kSummaryKeywords) {
+        if (startsWith(piece, keyword.prefix)) {
+            keyword.handle(*this, piece);
+            return;
         }
     }
-    return scan;
+}
+
+SummaryScan scanArchive(std::istream& cdbFile) {
+    SummaryReader reader;
+    readTogether(cdbFile, {&reader});
+    return std::move(reader.scan);
 }
 
 }  // namespace
@@ -222,15 +260,19 @@ void Data::readSummary(std::istream& cdbFile) {
     lineForms = lineFormsOf(release, scan.evidence);
 
     // A figure without its "NUMOFF" line is the number of records in the forms just chosen,
-    // counted in a pass of its own.
-    auto fromStart = [&]() -> std::istream& {
+    // counted in one more pass.
+    NodeRecordCounter nodeRecords(lineForms.nodes);
+    ElementRecordCounter elementRecords(lineForms.elements);
+    std::vector<ArchiveReader*> counters;
+    if (!scan.nodeFigure) counters.push_back(&nodeRecords);
+    if (!scan.elementFigure) counters.push_back(&elementRecords);
+    if (!counters.empty()) {
         cdbFile.clear();
         cdbFile.seekg(start);
-        return cdbFile;
-    };
-    maxNodes = scan.nodeFigure ? *scan.nodeFigure : countNodeRecords(fromStart(), lineForms.nodes);
-    maxElems = scan.elementFigure ? *scan.elementFigure
-                                  : countElementRecords(fromStart(), lineForms.elements);
+        readTogether(cdbFile, counters);
+    }
+    maxNodes = scan.nodeFigure.value_or(nodeRecords.count);
+    maxElems = scan.elementFigure.value_or(elementRecords.count);
     if (scan.materialFigure)
         maxMats =
             *scan.materialFigure <= 0 && rules_.defaultMaterialFigure ? 10 : *scan.materialFigure;
@@ -239,6 +281,10 @@ void Data::readSummary(std::istream& cdbFile) {
     maxElSets = scan.elementSets;
     maxBCs = scan.boundaryConditions;
     materialsWithNuxy = std::move(scan.materialsWithNuxy);
+    // Room for the records that the archive can hold, so that the large tables are not copied
+    // as they grow.
+    nodes.reserve(std::min<size_t>(static_cast<size_t>(std::max(maxNodes, 0)), scan.pieces));
+    elems.reserve(std::min<size_t>(static_cast<size_t>(std::max(maxElems, 0)), scan.pieces));
 
     console_ << formatText("Number of nodes: %d\n", maxNodes)
              << formatText("Number of elements: %d\n", maxElems)

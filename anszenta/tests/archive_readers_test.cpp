@@ -290,7 +290,7 @@ TEST(ReadSummary, StressProgramRules) {
 TEST(ReadElSets, KeyOptionThreeSetsThePlaneOption) {
     ArchiveFixture f;
     f.dat.maxElSets = 3;
-    f.read(&Data::readElSets,
+    f.read(&Data::elSetReader,
            "KEYOP,       1,3,     1\n"  // before its set: no effect
            "ET,       1,82\nET,       2,42\n"
            "KEYOP,       1,3,     2\nKEYOP,       2,2,     1\nKEYOP,       1,3,     3\n"
@@ -308,7 +308,7 @@ TEST(ReadElSets, KeyOptionThreeSetsThePlaneOption) {
 TEST(ReadElSets, ThicknessMessageOncePerMatchingSet) {
     ArchiveFixture f;
     f.dat.maxElSets = 2;
-    f.read(&Data::readElSets, "ET,1,82\nET,1,83\nKEYOP,1,3,3\nKEYOP,x\n");
+    f.read(&Data::elSetReader, "ET,1,82\nET,1,83\nKEYOP,1,3,3\nKEYOP,x\n");
     EXPECT_EQ(f.console.str(),
               "Plane stress element with defined thickness\nPLEASE RESET THICKNESS IN ZENTA2D\n"
               "Plane stress element with defined thickness\nPLEASE RESET THICKNESS IN ZENTA2D\n");
@@ -317,7 +317,7 @@ TEST(ReadElSets, ThicknessMessageOncePerMatchingSet) {
 TEST(ReadElSets, ElementTypeBlockRowsAreSetsWithKeyOptionThree) {
     ArchiveFixture f;
     f.dat.maxElSets = 4;
-    f.read(&Data::readElSets,
+    f.read(&Data::elSetReader,
            "ETBLOCK,        3,        3\r\n(2i9,19a9)\r\n"
            "        1      183        0        0        2        0        0\r\n"
            "        2       42        0        0        3\r\n"
@@ -338,8 +338,9 @@ TEST(ReadElSets, ElementTypeBlockRowsAreSetsWithKeyOptionThree) {
 TEST(ReadElSets, MoreSetsThanCountedStops) {
     ArchiveFixture f;
     f.dat.maxElSets = 1;
-    EXPECT_EQ(ArchiveFixture::stopMessage([&] { f.read(&Data::readElSets, "ET,1,82\nET,2,82\n"); }),
-              "Element set allocation exceeded\n");
+    EXPECT_EQ(
+        ArchiveFixture::stopMessage([&] { f.read(&Data::elSetReader, "ET,1,82\nET,2,82\n"); }),
+        "Element set allocation exceeded\n");
 }
 
 // ---- nodes ----
@@ -353,7 +354,7 @@ struct NodeReading : ArchiveFixture {
 
 TEST(ReadNodes, Release50LineFormFillsMissingCoordinatesWithZero) {
     NodeReading f(LineForms::Nodes::R50Lines);
-    f.read(&Data::readNodes,
+    f.read(&Data::nodeReader,
            "N,R5.0,LOC,       7, 1.5, 2.5, 3.5\nN,R5.0,LOC,       9, 4.0\n"
            "N,R5.1,LOC,       3, 0, 1.0, 1.0, 1.0\nN,R5.0,LOC,      11\n");
     ASSERT_EQ(f.dat.numNodes(), 3);
@@ -368,7 +369,7 @@ TEST(ReadNodes, Release50LineFormFillsMissingCoordinatesWithZero) {
 
 TEST(ReadNodes, Release53EndMarkerStopsReading) {
     NodeReading f(LineForms::Nodes::R53Lines);
-    f.read(&Data::readNodes,
+    f.read(&Data::nodeReader,
            "N,R5.3,LOC,       1,       0,       0, 1.0, 2.0, 0.0\nN,R5.3,LOC,      -1,\n"
            "N,R5.3,LOC,       2,       0,       0, 1.0, 2.0, 0.0\n");
     ASSERT_EQ(f.dat.numNodes(), 1);
@@ -377,7 +378,7 @@ TEST(ReadNodes, Release53EndMarkerStopsReading) {
 
 TEST(ReadNodes, Release51And52UseTheirOwnPrefix) {
     NodeReading f(LineForms::Nodes::R52Lines);
-    f.read(&Data::readNodes,
+    f.read(&Data::nodeReader,
            "N,R5.1,LOC,       1, 0, 1.0, 2.0\nN,R5.2,LOC,       2, 0, 3.0, 4.0\n");
     ASSERT_EQ(f.dat.numNodes(), 1);
     EXPECT_EQ(f.dat.nodes[0].id, 2);
@@ -386,7 +387,7 @@ TEST(ReadNodes, Release51And52UseTheirOwnPrefix) {
 
 TEST(ReadNodes, BlockFormEndsAtALineBeginningWithN) {
     NodeReading f(LineForms::Nodes::Block);
-    f.read(&Data::readNodes,
+    f.read(&Data::nodeReader,
            "NBLOCK,6,SOLID\n(3i8,6e16.9)\n"
            "      12       0       0 1.000000000E+00-2.000000000E+00 0.000000000E+00\n"
            "      15       0       0 3.0\n"
@@ -404,10 +405,10 @@ TEST(ReadNodes, BlockFormEndsAtALineBeginningWithN) {
 
 TEST(ReadNodes, BlockCutOffByTheEndOfTheFileKeepsItsNodes) {
     NodeReading f(LineForms::Nodes::Block);
-    f.read(&Data::readNodes, "NBLOCK,6,SOLID\n(3i8,6e16.9)\n       1       0       0 1.0 1.0");
+    f.read(&Data::nodeReader, "NBLOCK,6,SOLID\n(3i8,6e16.9)\n       1       0       0 1.0 1.0");
     EXPECT_EQ(f.dat.numNodes(), 1);
     NodeReading none(LineForms::Nodes::Block);
-    none.read(&Data::readNodes, "N,R5.3,LOC,       1,       0,       0, 1.0\n");
+    none.read(&Data::nodeReader, "N,R5.3,LOC,       1,       0,       0, 1.0\n");
     EXPECT_EQ(none.dat.numNodes(), 0);
 }
 
@@ -415,10 +416,10 @@ TEST(ReadNodes, CapacityIsTheNodeFigure) {
     std::string block =
         "NBLOCK,6,SOLID\n(3i8,6e16.9)\n       1 0 0 1 1 1\n       2 0 0 1 1 1\nN,\n";
     NodeReading exact(LineForms::Nodes::Block, 2);
-    exact.read(&Data::readNodes, block);
+    exact.read(&Data::nodeReader, block);
     EXPECT_EQ(exact.dat.numNodes(), 2);
     NodeReading over(LineForms::Nodes::Block, 1);
-    EXPECT_EQ(ArchiveFixture::stopMessage([&] { over.read(&Data::readNodes, block); }),
+    EXPECT_EQ(ArchiveFixture::stopMessage([&] { over.read(&Data::nodeReader, block); }),
               "Node allocation exceeded\n");
 }
 
@@ -439,7 +440,7 @@ std::string block19(const std::vector<int>& numbers) {
 
 TEST(ReadElems, NineteenNumberBlock) {
     ElementReading f(LineForms::Elements::Block19);
-    f.read(&Data::readElems,
+    f.read(&Data::elementReader,
            "EBLOCK,19,SOLID\n(19i7)\n" +
                block19({2, 1, 1, 1, 0, 0, 0, 0, 8, 0, 31, 1, 2, 3, 4, 5, 6, 7, 8}) +
                block19({1, 3, 1, 1, 0, 0, 0, 0, 20, 0, 32, 1, 2, 3, 4, 5, 6, 7, 8}) +
@@ -463,7 +464,7 @@ TEST(ReadElems, NineteenNumberBlock) {
 
 TEST(ReadElems, EighteenNumberBlockEndsAtEnLine) {
     ElementReading f(LineForms::Elements::Block18);
-    f.read(&Data::readElems,
+    f.read(&Data::elementReader,
            "EBLOCK,18,SOLID\n(18i6)\n" +
                block19({3, 2, 1, 41, 1, 0, 0, 0, 8, 0, 5, 6, 7, 8, 9, 10, 11, 12}) +
                "EN,R5.4,ATTR,1\n" +
@@ -477,7 +478,7 @@ TEST(ReadElems, EighteenNumberBlockEndsAtEnLine) {
 
 TEST(ReadElems, AttributeAndNodeLines) {
     ElementReading f(LineForms::Elements::AttributeLines);
-    f.read(&Data::readElems,
+    f.read(&Data::elementReader,
            "EN,R5.0,ATTR,     8,     3,     1,     1,    17\n"
            "EN,R5.0,NODE,     1,     2,     3,     4,     5,     6,     7,     8\n"
            "EN,R5.0,ATTR,    20,     1,     2,     1,    18\n"
@@ -500,7 +501,7 @@ TEST(ReadElems, AttributeAndNodeLines) {
 
 TEST(ReadElems, Release4UsesAttributeLinesWhateverItsSubNumber) {
     ElementReading f(lineFormsOf(ArchiveRelease::of(4, 6), {}).elements);
-    f.read(&Data::readElems,
+    f.read(&Data::elementReader,
            "EN,R5.0,ATTR,     4,     1,     1,     1,     5\n"
            "EN,R5.0,NODE,     1,     2,     3,     4\n");
     ASSERT_EQ(f.dat.numElems(), 1);
@@ -519,7 +520,7 @@ TEST(ReadElems, RealConstantSetInEveryForm) {
     };
     for (const auto& [form, archive] : cases) {
         ElementReading f(form);
-        f.read(&Data::readElems, archive);
+        f.read(&Data::elementReader, archive);
         ASSERT_EQ(f.dat.numElems(), 1) << archive;
         EXPECT_EQ(f.dat.elems[0].real, 7) << archive;
         EXPECT_NE(f.dat.elems[0].type, 7) << archive;
@@ -531,7 +532,7 @@ TEST(ReadElems, CapacityIsTheElementFigure) {
     ElementReading f(LineForms::Elements::Block19, 1);
     std::string line = block19({1, 1, 1, 1, 0, 0, 0, 0, 4, 0, 1, 1, 2, 3, 4});
     EXPECT_EQ(ArchiveFixture::stopMessage(
-                  [&] { f.read(&Data::readElems, "EBLOCK,19\n(19i7)\n" + line + line); }),
+                  [&] { f.read(&Data::elementReader, "EBLOCK,19\n(19i7)\n" + line + line); }),
               "Element allocation exceeded\n");
 }
 
@@ -547,10 +548,10 @@ std::string mpdata(const char* label, int material, const char* value, int count
 TEST(ReadMats, OneRecordPerMaterialNumberInOrderOfFirstAppearance) {
     ArchiveFixture f;
     f.dat.maxMats = 3;
-    f.read(&Data::readMats, mpdata("EX", 3, "2.0E+11") + mpdata("EX", 1, "7.0E+10") +
-                                mpdata("NUXY", 3, "0.3") + mpdata("DENS", 2, "7800") +
-                                mpdata("EX", 3, "2.1E+11") + mpdata("MU", 1, "0.2") +
-                                mpdata("ALPX", 1, "1.2E-05"));
+    f.read(&Data::materialReader, mpdata("EX", 3, "2.0E+11") + mpdata("EX", 1, "7.0E+10") +
+                                      mpdata("NUXY", 3, "0.3") + mpdata("DENS", 2, "7800") +
+                                      mpdata("EX", 3, "2.1E+11") + mpdata("MU", 1, "0.2") +
+                                      mpdata("ALPX", 1, "1.2E-05"));
     ASSERT_EQ(f.dat.numMats(), 3);
     EXPECT_EQ(f.dat.mats[0].id, 3);
     EXPECT_EQ(f.dat.mats[1].id, 1);
@@ -569,8 +570,8 @@ TEST(ReadMats, Warnings) {
     ArchiveFixture f;
     f.dat.maxMats = 10;
     f.dat.materialsWithNuxy = {1};
-    f.read(&Data::readMats, mpdata("PRXY", 1, "0.3") + mpdata("EX", 1, "1.0", 0) +
-                                "MPDATA,R5.0, 1,XXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXX\n");
+    f.read(&Data::materialReader, mpdata("PRXY", 1, "0.3") + mpdata("EX", 1, "1.0", 0) +
+                                      "MPDATA,R5.0, 1,XXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXX\n");
     EXPECT_EQ(f.console.str(),
               "Unconverted material data (PRXY,) \n"
               "Material properties not translated properly\n"
@@ -608,7 +609,7 @@ TEST(ReadMats, PrxyIsPoissonsRatioWithoutNuxy) {
         ArchiveFixture f;
         f.dat.maxMats = 2;
         f.dat.materialsWithNuxy = c.withNuxy;
-        f.read(&Data::readMats, c.lines);
+        f.read(&Data::materialReader, c.lines);
         const Material* material = nullptr;
         for (const Material& m : f.dat.mats)
             if (m.id == 1) material = &m;
@@ -621,7 +622,7 @@ TEST(ReadMats, PrxyIsPoissonsRatioWithoutNuxy) {
 TEST(ReadMats, TemperatureTablesGiveTheirFirstValue) {
     ArchiveFixture f;
     f.dat.maxMats = 2;
-    f.read(&Data::readMats,
+    f.read(&Data::materialReader,
            "MPDATA,R5.0, 4,EX  ,       2,  1,  210000.000    ,  205000.000    ,  198000.000    ,\n"
            "MPDATA,R5.0, 4,EX  ,       2,  4,  190000.000    ,\n"
            "MPDATA,R5.0, 2,NUXY,       2,  1, 0.300000000    , 0.310000000    ,\n"
@@ -638,10 +639,11 @@ TEST(ReadMats, TemperatureTablesGiveTheirFirstValue) {
 
 TEST(ReadMats, NoMaterialFigureStopsAtTheFirstMaterial) {
     ArchiveFixture f;
-    EXPECT_EQ(ArchiveFixture::stopMessage([&] { f.read(&Data::readMats, mpdata("EX", 1, "1")); }),
-              "Material allocation exceeded\n");
+    EXPECT_EQ(
+        ArchiveFixture::stopMessage([&] { f.read(&Data::materialReader, mpdata("EX", 1, "1")); }),
+        "Material allocation exceeded\n");
     ArchiveFixture none;
-    none.read(&Data::readMats, "/PREP7\n");
+    none.read(&Data::materialReader, "/PREP7\n");
     EXPECT_EQ(none.dat.numMats(), 0);
 }
 
@@ -676,7 +678,7 @@ TEST(ReadBCs, KindAndAxisFromCommandLabelAndValue) {
     for (const BcCase& c : cases) {
         ArchiveFixture f;
         f.dat.maxBCs = 1;
-        f.read(&Data::readBCs, std::string(c.line) + "\n");
+        f.read(&Data::boundaryConditionReader, std::string(c.line) + "\n");
         ASSERT_EQ(f.dat.numBCs(), 1) << c.line;
         EXPECT_EQ(f.dat.bcs[0].type, c.type) << c.line;
         EXPECT_EQ(f.dat.bcs[0].axis, c.axis) << c.line;
@@ -688,14 +690,15 @@ TEST(ReadBCs, KindAndAxisFromCommandLabelAndValue) {
 TEST(ReadBCs, UnconvertedLabelsWarnAndStillCount) {
     ArchiveFixture f;
     f.dat.maxBCs = 2;
-    f.read(&Data::readBCs, "D,     3,TEMP,  1.0\nDK,1\nF,     4,\n");
+    f.read(&Data::boundaryConditionReader, "D,     3,TEMP,  1.0\nDK,1\nF,     4,\n");
     EXPECT_EQ(f.console.str(),
               "Unconverted boundary condition (TEMP,) \nUnconverted boundary condition () \n");
     EXPECT_EQ(f.dat.numBCs(), 2);
     ArchiveFixture over;
     over.dat.maxBCs = 1;
-    EXPECT_EQ(ArchiveFixture::stopMessage(
-                  [&] { over.read(&Data::readBCs, "D,1,TEMP, 1\nF,     1,FX  ,  1\n"); }),
+    EXPECT_EQ(ArchiveFixture::stopMessage([&] {
+                  over.read(&Data::boundaryConditionReader, "D,1,TEMP, 1\nF,     1,FX  ,  1\n");
+              }),
               "Boundary condition allocation exceeded\n");
 }
 
@@ -763,7 +766,7 @@ TEST(ReadSurfaceLoads, LinesAndBlockRows) {
     };
     for (const PressureCase& c : cases) {
         ArchiveFixture f;
-        f.read(&Data::readSurfaceLoads, c.archive);
+        f.read(&Data::surfaceLoadReader, c.archive);
         const auto& read = f.dat.surfaceLoads.pressures;
         ASSERT_EQ(read.size(), c.pressures.size()) << c.name;
         for (size_t k = 0; k < read.size(); ++k)
@@ -785,7 +788,7 @@ TEST(ReadSurfaceLoads, TheEndLineOfABlockIsNoSurfaceLoadLine) {
 
 TEST(ReadInertiaLoads, TheLastLineWithAValueApplies) {
     ArchiveFixture f;
-    f.read(&Data::readInertiaLoads,
+    f.read(&Data::inertiaLoadReader,
            "ACEL,  0.00000000    ,  9.81000000    ,  0.00000000    \n"
            "ACEL,1,2,3\nACEL,0,0,5\nACEL,,,\nACEL,0,0,-1\n"
            "OMEGA, 0, 2500, 0\nOMEGA, 1, 0, 7,     0\nOMEGA,0,0,0\n"
@@ -799,7 +802,7 @@ TEST(ReadInertiaLoads, TheLastLineWithAValueApplies) {
     EXPECT_EQ(loads.frameRotations, 3);
 
     ArchiveFixture none;
-    none.read(&Data::readInertiaLoads, "ACEL,0,0,0\nOMEGA,,\n");
+    none.read(&Data::inertiaLoadReader, "ACEL,0,0,0\nOMEGA,,\n");
     EXPECT_FALSE(none.dat.inertiaLoads.accelerated);
     EXPECT_FALSE(none.dat.inertiaLoads.spinning);
     EXPECT_EQ(none.dat.inertiaLoads.zOnlyAccelerations, 0);
@@ -829,7 +832,7 @@ TEST(ReadRealConstants, FirstValueOfEverySet) {
     };
     for (const auto& [archive, expected] : cases) {
         ArchiveFixture f;
-        f.read(&Data::readRealConstants, archive);
+        f.read(&Data::realConstantReader, archive);
         EXPECT_EQ(f.dat.realConstants, expected) << archive;
     }
 }

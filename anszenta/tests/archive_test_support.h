@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <sstream>
 #include <string>
 
@@ -14,10 +15,16 @@ struct ArchiveFixture {
     std::ostringstream console;
     Data dat{console};
 
-    template <typename Reader>
-    void read(Reader reader, const std::string& text) {
+    // Runs the summary on `text`.
+    void read(void (Data::*reader)(std::istream&), const std::string& text) {
         std::istringstream in(text);
         (dat.*reader)(in);
+    }
+
+    // Runs one of the readers that share a pass on `text`, alone.
+    void read(std::unique_ptr<ArchiveReader> (Data::*reader)(), const std::string& text) {
+        std::istringstream in(text);
+        readAlone(in, *(dat.*reader)(), console);
     }
 
     // Runs `action` and returns the message of the stop it raised ("<no stop>" when none).

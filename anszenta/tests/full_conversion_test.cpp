@@ -23,7 +23,7 @@ struct ThicknessModel : ArchiveFixture {
     ThicknessModel() {
         dat.full = true;
         dat.maxElSets = 4;
-        read(&Data::readElSets,
+        read(&Data::elSetReader,
              "ET,1,182\nKEYOP,1,3,3\nET,2,182\nKEYOP,2,3,3\nET,3,183\nET,4,183\nKEYOP,4,3,3\n");
         dat.realConstants = {{1, 5.0}, {2, 0.0}, {3, 2.0}, {4, -1.0}};
     }
@@ -52,7 +52,7 @@ TEST(AssignThickness, MessagesFollowTheLinesThatSetKeyOptionThree) {
     ArchiveFixture f;
     f.dat.full = true;
     f.dat.maxElSets = 3;
-    f.read(&Data::readElSets,
+    f.read(&Data::elSetReader,
            "ET,7,182\nKEYOP,7,3,3\nET,8,182\nKEYOP,8,3,3\nKEYOP,7,3,3\nET,9,182\nKEYOP,9,3,3\n"
            "KEYOP,9,3,0\n");
     f.dat.realConstants = {{1, 0.5}};

@@ -7,6 +7,7 @@
 #include <functional>
 #include <map>
 #include <string>
+#include <type_traits>
 #include <unordered_map>
 #include <unordered_set>
 #include <utility>
@@ -165,6 +166,12 @@ class LoadAssembler {
             }
             const double rho = density->second;
             // The frame's acceleration pulls the other way; the spin pushes away from its axis.
+            if (spin == 0.0) {
+                // The same force at every point: the forces are those of the function below
+                // to the last bit, without a call and a position at every Gauss point.
+                addBodyForce(k, zenta::Vec2{rho * (0.0 - ax), rho * (0.0 - ay)});
+                continue;
+            }
             // (Captured by reference, the function needs no allocation per element.)
             auto force = [&](zenta::Vec2 at) {
                 return zenta::Vec2{rho * (spinSquared * at.x - ax),
@@ -238,7 +245,9 @@ class LoadAssembler {
         return true;
     }
 
-    void addBodyForce(size_t element, const zenta::BodyForce& force) {
+    // `force` is a zenta::BodyForce or, for a force that is the same everywhere, a zenta::Vec2.
+    template <typename Force>
+    void addBodyForce(size_t element, const Force& force) {
         if (element >= dat_.elemPositionNodes.size()) return;
         PlaneShape shape =
             planeShapeOf(dat_.elemPositionNodes[element], dat_.elems[element].num_nodes);
@@ -250,8 +259,11 @@ class LoadAssembler {
             geometry.has_midside[k] = shape.midsides[k] >= 0;
             if (geometry.has_midside[k]) geometry.midsides[k] = position(shape.midsides[k]);
         }
-        std::array<zenta::Vec2, 8> forces =
-            zenta::BodyForces(geometry, thicknessOf(element), force);
+        std::array<zenta::Vec2, 8> forces;
+        if constexpr (std::is_same_v<Force, zenta::Vec2>)
+            forces = zenta::UniformBodyForces(geometry, thicknessOf(element), force);
+        else
+            forces = zenta::BodyForces(geometry, thicknessOf(element), force);
         for (int k = 0; k < shape.cornerCount; ++k) {
             addForce(shape.corners[k], forces[k]);
             if (shape.midsides[k] >= 0) addForce(shape.midsides[k], forces[4 + k]);

@@ -384,12 +384,16 @@ Lanes ToLanes(const Pair& pair) {
 
 // F_i += N_i b t |det J| w at one integration point, into `sums` by present node. The position
 // of the point is summed only where it is used (`kPosition`); leaving it out changes nothing
-// else.
-template <bool kPosition, typename ForceAt>
+// else. kCount is the number of nodes when the caller knows it at compile time (the loops are
+// then unrolled and the sums stay in registers), 0 when it is read from `nodes`; either way
+// every operation and its order are the same.
+template <bool kPosition, int kCount, typename ForceAt>
 void AddPointForces(const PresentPoint& point, const ElementNodes& nodes,
                     const Thickness& thickness, const ForceAt& force, std::array<Lanes, 8>& sums) {
+    const int count = kCount > 0 ? kCount : nodes.count;
     Lanes position = ToLanes(nodes.origin), along_xi = Splat(0.0), along_eta = Splat(0.0);
-    for (int n = 0; n < nodes.count; ++n) {
+#pragma GCC unroll 8
+    for (int n = 0; n < count; ++n) {
         const Lanes offset = ToLanes(nodes.offset[n]);
         if (kPosition) position += offset * ToLanes(point.value[n]);
         along_xi += offset * ToLanes(point.dxi[n]);
@@ -398,19 +402,34 @@ void AddPointForces(const PresentPoint& point, const ElementNodes& nodes,
     const double jacobian = std::fabs(along_xi[0] * along_eta[1] - along_xi[1] * along_eta[0]);
     const Lanes factor = Splat(point.weight * jacobian * thickness.At(ToVec2(position)));
     const Lanes load = ToLanes(force(ToVec2(position)));
-    for (int n = 0; n < nodes.count; ++n) sums[n] += load * (ToLanes(point.value[n]) * factor);
+#pragma GCC unroll 8
+    for (int n = 0; n < count; ++n) sums[n] += load * (ToLanes(point.value[n]) * factor);
 }
 
-template <bool kPosition, size_t Points, typename ForceAt>
-std::array<Vec2, 8> AddElementForces(const PresentRule<Points>& rule, const ElementNodes& nodes,
+template <bool kPosition, int kCount, size_t Points, typename ForceAt>
+std::array<Vec2, 8> SumElementForces(const PresentRule<Points>& rule, const ElementNodes& nodes,
                                      const Thickness& thickness, const ForceAt& force) {
     std::array<Lanes, 8> sums{};
     for (const PresentPoint& point : rule) {
-        AddPointForces<kPosition>(point, nodes, thickness, force, sums);
+        AddPointForces<kPosition, kCount>(point, nodes, thickness, force, sums);
     }
     std::array<Vec2, 8> forces{};
     for (int n = 0; n < nodes.count; ++n) forces[nodes.index[n]] = ToVec2(sums[n]);
     return forces;
+}
+
+// The element's forces with its number of nodes fixed at compile time for the full shapes
+// (three, four, six and eight nodes), read at run time for the others.
+template <bool kPosition, size_t Points, typename ForceAt>
+std::array<Vec2, 8> AddElementForces(const PresentRule<Points>& rule, const ElementNodes& nodes,
+                                     const Thickness& thickness, const ForceAt& force) {
+    switch (nodes.count) {
+        case 8: return SumElementForces<kPosition, 8>(rule, nodes, thickness, force);
+        case 6: return SumElementForces<kPosition, 6>(rule, nodes, thickness, force);
+        case 4: return SumElementForces<kPosition, 4>(rule, nodes, thickness, force);
+        case 3: return SumElementForces<kPosition, 3>(rule, nodes, thickness, force);
+        default: return SumElementForces<kPosition, 0>(rule, nodes, thickness, force);
+    }
 }
 
 template <size_t Points, typename ForceAt>

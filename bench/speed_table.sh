@@ -21,11 +21,14 @@ done
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
-# timed NAME COMMAND...: one run; appends "seconds peak_kib" to $work/NAME.
+# timed NAME COMMAND...: one run; appends "seconds peak_kib" to $work/NAME. The files written
+# before (generated inputs, earlier outputs) go to disk first, so that their write-back does
+# not fall into the time of the run.
 timed() {
   local name=$1
   shift
   local start end
+  sync
   start=$(date +%s%N)
   /usr/bin/time -f '%M' -o "$work/rss" "$@" > /dev/null 2> "$work/stderr" < /dev/null ||
     { echo "failed: $*" >&2; tail -3 "$work/stderr" >&2; }

@@ -1,5 +1,5 @@
-// Writing numbers exactly as printf formats them. The digits come from decimal_digits where it
-// can give them, otherwise from std::to_chars, which gives the same bytes at a higher cost.
+// Writing numbers exactly as printf formats them. The digits come from zenta's decimal_digits
+// where it can give them, otherwise from std::to_chars, which gives the same bytes at a higher cost.
 #include "number_format.h"
 
 #include <charconv>
@@ -13,6 +13,11 @@
 namespace abazenta {
 
 namespace {
+
+using zenta::DecimalDigits;
+using zenta::RoundToDigits;
+using zenta::ShortestDigits;
+using zenta::WithoutTrailingZeros;
 
 // "00" to "99".
 constexpr char kDigitPairs[] =
@@ -146,7 +151,7 @@ char* format_integer(char* out, int value, int width) {
 
 char* format_exponent(char* out, double value) {
     DecimalDigits digits;
-    if (round_to_digits(value < 0.0 ? -value : value, kExponentDigits, digits))
+    if (RoundToDigits(value < 0.0 ? -value : value, kExponentDigits, digits))
         return write_exponent_form(write_sign(out, value), digits);
     return std::to_chars(out, out + kNumberRoom, value, std::chars_format::scientific, 6).ptr;
 }
@@ -156,10 +161,10 @@ char* format_exponent(char* out, double value) {
 // same place. Then trailing zeros go, and the point with them.
 char* format_general(char* out, double value) {
     DecimalDigits digits;
-    if (!round_to_digits(value < 0.0 ? -value : value, kGeneralDigits, digits))
+    if (!RoundToDigits(value < 0.0 ? -value : value, kGeneralDigits, digits))
         return std::to_chars(out, out + kNumberRoom, value, std::chars_format::general, 6).ptr;
     out = write_sign(out, value);
-    digits = without_trailing_zeros(digits);
+    digits = WithoutTrailingZeros(digits);
     if (digits.exponent < kLowestPlainExponent || digits.exponent >= kGeneralDigits)
         return write_exponent_form(out, digits);
     return write_plain_form(out, digits);
@@ -172,7 +177,7 @@ char* format_shortest(char* out, double value) {
         return out;
     }
     DecimalDigits digits;
-    if (!shortest_digits(value < 0.0 ? -value : value, digits))
+    if (!ShortestDigits(value < 0.0 ? -value : value, digits))
         return std::to_chars(out, out + kNumberRoom, value).ptr;
     out = write_sign(out, value);
     if (plain_form_length(digits) <= exponent_form_length(digits))

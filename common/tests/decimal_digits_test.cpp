@@ -11,7 +11,7 @@
 #include <random>
 #include <string>
 
-namespace abazenta {
+namespace zenta {
 namespace {
 
 // Digits, count and exponent as text: "125/3/0".
@@ -66,7 +66,7 @@ TEST(RoundToDigits, RoundsToNearestWithTiesToEvenAndCarries) {
     };
     for (const auto& c : cases) {
         DecimalDigits digits;
-        ASSERT_TRUE(round_to_digits(c.value, c.count, digits)) << c.value;
+        ASSERT_TRUE(RoundToDigits(c.value, c.count, digits)) << c.value;
         EXPECT_EQ(text_of(digits), c.digits) << c.value;
     }
 }
@@ -77,9 +77,9 @@ TEST(RoundToDigits, LeavesOtherValuesToTheLibrary) {
     const double inf = std::numeric_limits<double>::infinity();
     DecimalDigits digits;
     for (double value : {0.0, -0.0, -1.0, inf, -inf, inf - inf, 5e-324, 1e-300, 1e300, 1e-22, 1e35})
-        EXPECT_FALSE(round_to_digits(value, 7, digits)) << value;
-    EXPECT_FALSE(round_to_digits(1.0, 0, digits));
-    EXPECT_FALSE(round_to_digits(1.0, 18, digits));
+        EXPECT_FALSE(RoundToDigits(value, 7, digits)) << value;
+    EXPECT_FALSE(RoundToDigits(1.0, 0, digits));
+    EXPECT_FALSE(RoundToDigits(1.0, 18, digits));
 }
 
 // Every count of digits, on values of every magnitude the arithmetic takes, as printf rounds
@@ -96,7 +96,7 @@ TEST(RoundToDigits, AgreesWithPrintf) {
         for (double value : values) {
             for (int count = 1; count <= 17; ++count) {
                 DecimalDigits digits;
-                if (!round_to_digits(value, count, digits)) continue;
+                if (!RoundToDigits(value, count, digits)) continue;
                 ASSERT_EQ(text_of(digits), printf_digits(value, count)) << value << " " << count;
                 ++compared;
             }
@@ -120,14 +120,14 @@ TEST(ShortestDigits, GivesTheFewestDigitsThatReadBack) {
     };
     for (const auto& c : cases) {
         DecimalDigits digits;
-        ASSERT_TRUE(shortest_digits(c.value, digits)) << c.value;
+        ASSERT_TRUE(ShortestDigits(c.value, digits)) << c.value;
         EXPECT_EQ(text_of(digits), c.digits) << c.value;
     }
     DecimalDigits digits;
     // Powers of two (the next lower double is nearer), 1e15 and beyond, and tiny values.
     for (double value :
          {1.0, 0.5, 1024.0, 1e15, 999999999999999.94, 1e20, 1e-12, 0.0, -0.1, 5e-324})
-        EXPECT_FALSE(shortest_digits(value, digits)) << value;
+        EXPECT_FALSE(ShortestDigits(value, digits)) << value;
 }
 
 TEST(ShortestDigits, AgreesWithToChars) {
@@ -143,7 +143,7 @@ TEST(ShortestDigits, AgreesWithToChars) {
                       unit(random) * std::pow(10.0, decade(random)));
         for (double value : {unit(random) * std::pow(10.0, decade(random)), std::atof(text)}) {
             DecimalDigits digits;
-            if (!shortest_digits(value, digits)) continue;
+            if (!ShortestDigits(value, digits)) continue;
             ASSERT_EQ(text_of(digits), to_chars_shortest_digits(value)) << text;
             ++compared;
         }
@@ -152,10 +152,10 @@ TEST(ShortestDigits, AgreesWithToChars) {
 }
 
 TEST(DecimalDigits, TrailingZerosDropToOneDigit) {
-    EXPECT_EQ(text_of(without_trailing_zeros({1250000, 7, 0})), "125/3/0");
-    EXPECT_EQ(text_of(without_trailing_zeros({1000000, 7, 2})), "1/1/2");
-    EXPECT_EQ(text_of(without_trailing_zeros({7, 1, 0})), "7/1/0");
+    EXPECT_EQ(text_of(WithoutTrailingZeros({1250000, 7, 0})), "125/3/0");
+    EXPECT_EQ(text_of(WithoutTrailingZeros({1000000, 7, 2})), "1/1/2");
+    EXPECT_EQ(text_of(WithoutTrailingZeros({7, 1, 0})), "7/1/0");
 }
 
 }  // namespace
-}  // namespace abazenta
+}  // namespace zenta

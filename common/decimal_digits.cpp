@@ -9,7 +9,7 @@
 #include <array>
 #include <cstring>
 
-namespace abazenta {
+namespace zenta {
 
 #ifdef __SIZEOF_INT128__
 
@@ -168,7 +168,7 @@ bool round_in(std::uint64_t significand, int exponent_of_two, int count, Decimal
 
 // Without its trailing zero bits a short binary fraction (0.5, 166.5, most coordinates) scales
 // within 64 bits; any other value takes 128.
-bool round_to_digits(double magnitude, int count, DecimalDigits& digits) {
+bool RoundToDigits(double magnitude, int count, DecimalDigits& digits) {
     Binary x;
     if (count < 1 || count > kMaxDigits || !to_binary(magnitude, x)) return false;
     const int zeros = __builtin_ctzll(x.significand);
@@ -194,7 +194,7 @@ bool nearest_that_reads_back(const Scaled<Wide>& scaled, bool ties_read_back, in
         return false;
     if (up) ++significand;
     const int count = kMaxDigits - (Unit == 100 ? 2 : Unit == 10 ? 1 : 0);
-    digits = without_trailing_zeros(carried(significand, count, exponent));
+    digits = WithoutTrailingZeros(carried(significand, count, exponent));
     return true;
 }
 
@@ -207,7 +207,7 @@ bool nearest_that_reads_back(const Scaled<Wide>& scaled, bool ties_read_back, in
 // back is x rounded to 15 digits (with zeros after it), and 17 digits always read back: the
 // digits are those of 15 digits when they read back, else of 16, else of 17. At a power of
 // two the double below is nearer than the one above; that case is left to the library.
-bool shortest_digits(double magnitude, DecimalDigits& digits) {
+bool ShortestDigits(double magnitude, DecimalDigits& digits) {
     Binary x;
     int exponent = 0;
     Scaled<Wide> scaled;
@@ -224,11 +224,11 @@ bool shortest_digits(double magnitude, DecimalDigits& digits) {
 
 #else  // without 128-bit integers every value goes to the library
 
-bool round_to_digits(double, int, DecimalDigits&) {
+bool RoundToDigits(double, int, DecimalDigits&) {
     return false;
 }
 
-bool shortest_digits(double, DecimalDigits&) {
+bool ShortestDigits(double, DecimalDigits&) {
     return false;
 }
 
@@ -249,7 +249,7 @@ void drop_zeros(DecimalDigits& digits) {
 
 }  // namespace
 
-DecimalDigits without_trailing_zeros(DecimalDigits digits) {
+DecimalDigits WithoutTrailingZeros(DecimalDigits digits) {
     drop_zeros<8, 100000000>(digits);
     drop_zeros<4, 10000>(digits);
     drop_zeros<2, 100>(digits);
@@ -257,4 +257,4 @@ DecimalDigits without_trailing_zeros(DecimalDigits digits) {
     return digits;
 }
 
-}  // namespace abazenta
+}  // namespace zenta

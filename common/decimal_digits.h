@@ -1,5 +1,5 @@
 // The decimal digits of a double as the C library's conversions give them, worked out with
-// exact integer arithmetic: the writer prints hundreds of thousands of reals, and the library
+// exact integer arithmetic: the writers print hundreds of thousands of reals, and the library
 // takes several hundred instructions for each. Only values whose exact arithmetic fits in
 // 128-bit integers are done here (about 1e-21 to 1e28, normal numbers); for any other the
 // functions answer false and the caller uses the library.
@@ -7,7 +7,7 @@
 
 #include <cstdint>
 
-namespace abazenta {
+namespace zenta {
 
 // A positive value written as `count` decimal digits `significand` (no leading zero) with the
 // first digit standing for 10^`exponent`: 1.25 is {125, 3, 0}, 0.0125 is {125, 3, -2}.
@@ -19,13 +19,13 @@ struct DecimalDigits {
 
 // `magnitude` (positive) rounded to `count` significant digits (1 to 17), to the nearest and
 // ties to even as printf rounds "%e" and "%g"; the significand keeps its trailing zeros.
-bool round_to_digits(double magnitude, int count, DecimalDigits& digits);
+bool RoundToDigits(double magnitude, int count, DecimalDigits& digits);
 
 // The fewest significant digits that read back as `magnitude` (positive), the ones nearest to
 // it, as std::to_chars chooses them; trailing zeros dropped. Only for values below 1e15.
-bool shortest_digits(double magnitude, DecimalDigits& digits);
+bool ShortestDigits(double magnitude, DecimalDigits& digits);
 
 // The same value with the zeros at the end of its significand dropped (one digit stays).
-DecimalDigits without_trailing_zeros(DecimalDigits digits);
+DecimalDigits WithoutTrailingZeros(DecimalDigits digits);
 
-}  // namespace abazenta
+}  // namespace zenta

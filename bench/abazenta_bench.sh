@@ -73,13 +73,7 @@ instructions() {
 echo "== 1. The plate of the speed table"
 "$generator" 200000 100000 20000 > "$work/plate.inp"
 echo "input: $(wc -l < "$work/plate.inp") lines, $(wc -c < "$work/plate.inp") bytes"
-python=
-for candidate in /usr/bin/python3 python3; do
-  if "$candidate" -c 'import meshio' 2> /dev/null; then
-    python=$candidate
-    break
-  fi
-done
+source bench/meshio_python.sh
 for ((i = 0; i < runs; i++)); do
   timed file "$program" -in "$work/plate.inp"
   timed pipe sh -c 'cat "$1" | "$2"' sh "$work/plate.inp" "$program"

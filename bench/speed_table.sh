@@ -110,14 +110,7 @@ row zentaplot "zentaplot, PNG of 199712 eight-node quadrilaterals (legacy form)"
 rm -f "$work/zp.inp" "$work/zp.png"
 
 echo
-# Debian's interpreter first: another python3 earlier on PATH may lack Debian's packages.
-python=
-for candidate in /usr/bin/python3 python3; do
-  if "$candidate" -c 'import meshio' 2> /dev/null; then
-    python=$candidate
-    break
-  fi
-done
+source bench/meshio_python.sh
 if [ -n "$python" ]; then
   # meshio's reader knows no CPS8: it reads the same plate with its element lines typed S8R,
   # eight nodes each as well.

@@ -40,15 +40,15 @@ zenta::Face face_shape(const ElementPoints& points, int node_count, const FaceNo
     return shape;
 }
 
-zenta::Element element_shape(const ElementPoints& points, int node_count) {
+zenta::Element element_shape(const NodeVectors& points, int node_count) {
     zenta::Element shape;
     shape.corner_count = corner_count(node_count);
     for (int k = 0; k < shape.corner_count; ++k) {
         const std::size_t side = static_cast<std::size_t>(k);
-        shape.corners[side] = vec(points[side]);
+        shape.corners[side] = points[side];
         shape.has_midside[side] = is_quadratic(node_count);
         if (shape.has_midside[side])
-            shape.midsides[side] = vec(points[static_cast<std::size_t>(shape.corner_count + k)]);
+            shape.midsides[side] = points[static_cast<std::size_t>(shape.corner_count + k)];
     }
     return shape;
 }
@@ -86,45 +86,34 @@ ElementForces face_load_forces(const ElementPoints& points, int node_count, cons
     return result;
 }
 
-namespace {
-
-// A centrifugal load varies over the element; every other body load is the same everywhere.
-std::array<zenta::Vec2, 8> body_forces(const zenta::Element& shape,
-                                       const zenta::Thickness& thickness,
-                                       const DistributedLoad& load, double force_density,
-                                       bool axisymmetric) {
+NodeVectors body_load_forces(const NodeVectors& points, int node_count,
+                             const zenta::Thickness& thickness, const DistributedLoad& load,
+                             double force_density, bool axisymmetric) {
     const double c = force_density;
+    // Every body load but a centrifugal one is the same everywhere.
     if (load.kind != LoadKind::kCentrifugal)
-        return zenta::UniformBodyForces(shape, thickness, {c * load.dx, c * load.dy});
+        return zenta::UniformBodyForcesByNode(points, node_count, thickness,
+                                              {c * load.dx, c * load.dy});
     // One reference in the closure, so that the function object needs no memory of its own.
     const struct {
         const DistributedLoad& load;
         double density;
         bool axisymmetric;
     } body{load, force_density, axisymmetric};
-    return zenta::BodyForces(shape, thickness, [&body](zenta::Vec2 p) -> zenta::Vec2 {
-        const double c = body.density;
-        if (body.axisymmetric) return {c * p.x, 0.0};
-        return {c * (p.x - body.load.x0), c * (p.y - body.load.y0)};
-    });
-}
-
-}  // namespace
-
-ElementForces body_load_forces(const ElementPoints& points, int node_count,
-                               const zenta::Thickness& thickness, const DistributedLoad& load,
-                               double force_density, bool axisymmetric) {
-    const std::array<zenta::Vec2, 8> forces = body_forces(
-        element_shape(points, node_count), thickness, load, force_density, axisymmetric);
-    ElementForces result;
-    result.count = node_count;
+    const std::array<zenta::Vec2, 8> forces = zenta::BodyForces(
+        element_shape(points, node_count), thickness, [&body](zenta::Vec2 p) -> zenta::Vec2 {
+            const double c = body.density;
+            if (body.axisymmetric) return {c * p.x, 0.0};
+            return {c * (p.x - body.load.x0), c * (p.y - body.load.y0)};
+        });
+    // The shared forces put the midsides at entries 4 to 7 whatever the number of corners.
+    NodeVectors by_node{};
     const int corners = corner_count(node_count);
     for (int position = 0; position < node_count; ++position) {
         const int entry = position < corners ? position : kFirstMidsideEntry + position - corners;
-        result.positions[static_cast<std::size_t>(position)] = position;
-        result.forces[static_cast<std::size_t>(position)] = forces[static_cast<std::size_t>(entry)];
+        by_node[static_cast<std::size_t>(position)] = forces[static_cast<std::size_t>(entry)];
     }
-    return result;
+    return by_node;
 }
 
 }  // namespace abazenta

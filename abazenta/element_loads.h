@@ -29,12 +29,15 @@ ElementForces face_load_forces(const ElementPoints& points, int node_count, cons
                                const zenta::Thickness& thickness, const DistributedLoad& load,
                                double magnitude);
 
+// The coordinates of an element's nodes in ABAQUS order, and forces on them in that order.
+using NodeVectors = std::array<zenta::Vec2, kMaxElementNodes>;
+
 // A body load of `force_density` (force per unit volume: the magnitude, or density times
 // magnitude for gravity and centrifugal loads) on an element of 3, 4, 6 or 8 nodes; its nodes
 // in their order. A centrifugal load turns about the symmetry axis of an `axisymmetric`
-// element, about the load's axis parallel to z otherwise.
-ElementForces body_load_forces(const ElementPoints& points, int node_count,
-                               const zenta::Thickness& thickness, const DistributedLoad& load,
-                               double force_density, bool axisymmetric);
+// element, about the load's axis parallel to z otherwise. Entry i is the force on node i.
+NodeVectors body_load_forces(const NodeVectors& points, int node_count,
+                             const zenta::Thickness& thickness, const DistributedLoad& load,
+                             double force_density, bool axisymmetric);
 
 }  // namespace abazenta

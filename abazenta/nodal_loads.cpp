@@ -222,11 +222,16 @@ class LoadAssembly {
             }
             force_density = density * magnitude;
         }
-        const ElementForces forces =
-            body_load_forces(points_of(element.nodes, element.node_count), element.node_count,
-                             thickness_of(application.index), load, force_density,
-                             is_axisymmetric(application.index));
-        add_forces(forces, element.nodes);
+        NodeVectors points;
+        const std::size_t count = static_cast<std::size_t>(element.node_count);
+        for (std::size_t k = 0; k < count; ++k) {
+            const NodeXY& node = model_.nodes[static_cast<std::size_t>(element.nodes[k])];
+            points[k] = {node.x, node.y};
+        }
+        const NodeVectors forces =
+            body_load_forces(points, element.node_count, thickness_of(application.index), load,
+                             force_density, is_axisymmetric(application.index));
+        for (std::size_t k = 0; k < count; ++k) touch(element.nodes[k], forces[k]);
     }
 
     // The output nodes of an element as the deck gives it (a collapsed quadrilateral with its

@@ -406,6 +406,7 @@ void AddPointForces(const PresentPoint& point, const ElementNodes& nodes,
     for (int n = 0; n < count; ++n) sums[n] += load * (ToLanes(point.value[n]) * factor);
 }
 
+// The forces by present node (in the order of `nodes`).
 template <bool kPosition, int kCount, size_t Points, typename ForceAt>
 std::array<Vec2, 8> SumElementForces(const PresentRule<Points>& rule, const ElementNodes& nodes,
                                      const Thickness& thickness, const ForceAt& force) {
@@ -414,7 +415,7 @@ std::array<Vec2, 8> SumElementForces(const PresentRule<Points>& rule, const Elem
         AddPointForces<kPosition, kCount>(point, nodes, thickness, force, sums);
     }
     std::array<Vec2, 8> forces{};
-    for (int n = 0; n < nodes.count; ++n) forces[nodes.index[n]] = ToVec2(sums[n]);
+    for (int n = 0; n < nodes.count; ++n) forces[n] = ToVec2(sums[n]);
     return forces;
 }
 
@@ -424,12 +425,28 @@ template <bool kPosition, size_t Points, typename ForceAt>
 std::array<Vec2, 8> AddElementForces(const PresentRule<Points>& rule, const ElementNodes& nodes,
                                      const Thickness& thickness, const ForceAt& force) {
     switch (nodes.count) {
-        case 8: return SumElementForces<kPosition, 8>(rule, nodes, thickness, force);
-        case 6: return SumElementForces<kPosition, 6>(rule, nodes, thickness, force);
-        case 4: return SumElementForces<kPosition, 4>(rule, nodes, thickness, force);
-        case 3: return SumElementForces<kPosition, 3>(rule, nodes, thickness, force);
-        default: return SumElementForces<kPosition, 0>(rule, nodes, thickness, force);
+        case 8:
+            return SumElementForces<kPosition, 8>(rule, nodes, thickness, force);
+        case 6:
+            return SumElementForces<kPosition, 6>(rule, nodes, thickness, force);
+        case 4:
+            return SumElementForces<kPosition, 4>(rule, nodes, thickness, force);
+        case 3:
+            return SumElementForces<kPosition, 3>(rule, nodes, thickness, force);
+        default:
+            return SumElementForces<kPosition, 0>(rule, nodes, thickness, force);
     }
+}
+
+// The forces by present node; the position of each point is worked out only when the force or
+// the thickness needs it.
+template <size_t Points, typename ForceAt>
+std::array<Vec2, 8> PresentNodeForces(const PresentRule<Points>& rule, const ElementNodes& nodes,
+                                      const Thickness& thickness, const ForceAt& force) {
+    if (ForceAt::kReadsPosition || thickness.IsAxisymmetric()) {
+        return AddElementForces<true>(rule, nodes, thickness, force);
+    }
+    return AddElementForces<false>(rule, nodes, thickness, force);
 }
 
 template <size_t Points, typename ForceAt>
@@ -441,10 +458,10 @@ std::array<Vec2, 8> IntegrateElement(const std::array<PresentRule<Points>, kMids
         if (element.has_midside[k]) midsides |= 1u << k;
     }
     const ElementNodes nodes = PresentNodes(element);
-    if (ForceAt::kReadsPosition || thickness.IsAxisymmetric()) {
-        return AddElementForces<true>(rules[midsides], nodes, thickness, force);
-    }
-    return AddElementForces<false>(rules[midsides], nodes, thickness, force);
+    const std::array<Vec2, 8> present = PresentNodeForces(rules[midsides], nodes, thickness, force);
+    std::array<Vec2, 8> forces{};
+    for (int n = 0; n < nodes.count; ++n) forces[nodes.index[n]] = present[n];
+    return forces;
 }
 
 template <typename ForceAt>
@@ -487,6 +504,24 @@ std::array<Vec2, 8> BodyForces(const Element& element, const Thickness& thicknes
 std::array<Vec2, 8> UniformBodyForces(const Element& element, const Thickness& thickness,
                                       Vec2 force) {
     return IntegrateAnyElement(element, thickness, UniformForce{force});
+}
+
+std::array<Vec2, 8> UniformBodyForcesByNode(const std::array<Vec2, 8>& positions, int node_count,
+                                            const Thickness& thickness, Vec2 force) {
+    const bool quadrilateral = node_count == 4 || node_count == 8;
+    if (!quadrilateral && node_count != 3 && node_count != 6) return {};
+    // Every midside present or none: the rule of the full element or of the linear one.
+    const int corners = quadrilateral ? 4 : 3;
+    const MidsideSet midsides = node_count > corners ? (1u << corners) - 1 : 0;
+    ElementNodes nodes;
+    nodes.origin = positions[0];
+    nodes.count = node_count;
+    for (int n = 0; n < node_count; ++n) nodes.offset[n] = Difference(positions[n], nodes.origin);
+    const UniformForce uniform{force};
+    if (quadrilateral) {
+        return PresentNodeForces(kQuadPresentRules[midsides], nodes, thickness, uniform);
+    }
+    return PresentNodeForces(kTrianglePresentRules[midsides], nodes, thickness, uniform);
 }
 
 double TwiceSignedArea(const Vec2* corners, int count) {

@@ -96,6 +96,13 @@ std::array<Vec2, 8> BodyForces(const Element& element, const Thickness& thicknes
 std::array<Vec2, 8> UniformBodyForces(const Element& element, const Thickness& thickness,
                                       Vec2 force);
 
+// The same for an element given by its nodes in the usual order: its corners, then the midside
+// nodes of its sides in side order (3, 4, 6 or 8 nodes; any other count gives zero forces).
+// Entry i is the force on node i. Equal to UniformBodyForces of the same Element to the last
+// bit, for converters whose elements already list their nodes so.
+std::array<Vec2, 8> UniformBodyForcesByNode(const std::array<Vec2, 8>& positions, int node_count,
+                                            const Thickness& thickness, Vec2 force);
+
 // Twice the signed area of the polygon of the given corners: positive when they run
 // counter-clockwise. The converters use its sign to tell on which side of a face the outside
 // of the element lies.

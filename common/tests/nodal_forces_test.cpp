@@ -118,6 +118,10 @@ TEST(NodalForces, DegenerateInputGivesNoForce) {
         return Vec2{1, 1};
     }));
     ExpectZero(zenta::UniformBodyForces(pentagon, Thickness::Constant(1), Vec2{1, 1}));
+    const std::array<Vec2, 8> nodes{{{0, 0}, {1, 0}, {1, 1}, {0, 1}, {2, 2}, {3, 3}, {4, 4}}};
+    for (int count : {0, 2, 5, 7, 9}) {
+        ExpectZero(zenta::UniformBodyForcesByNode(nodes, count, Thickness::Constant(1), {1, 1}));
+    }
     EXPECT_EQ(calls, 0);
 }
 
@@ -363,6 +367,25 @@ TEST(NodalForces, RandomElementsKeepResultantMomentAndOrientation) {
         for (int i = 0; i < 8; ++i) {
             EXPECT_EQ(uniform[i].x, forces[i].x) << i;
             EXPECT_EQ(uniform[i].y, forces[i].y) << i;
+        }
+        // So does the element given by its list of nodes, corners then midsides, with every
+        // midside or none.
+        const bool full = n / 6 % 2 == 0;
+        const int midside_count = full ? e.corner_count : 0;
+        std::array<Vec2, 8> nodes{};
+        for (int k = 0; k < e.corner_count; ++k) {
+            nodes[k] = e.corners[k];
+            if (full) nodes[e.corner_count + k] = e.midsides[k];
+        }
+        Element same = e;
+        same.has_midside.fill(full);
+        const auto by_element = zenta::UniformBodyForces(same, thickness, load);
+        const auto by_node =
+            zenta::UniformBodyForcesByNode(nodes, e.corner_count + midside_count, thickness, load);
+        for (int k = 0; k < e.corner_count + midside_count; ++k) {
+            const int entry = k < e.corner_count ? k : 4 + k - e.corner_count;
+            EXPECT_EQ(by_node[k].x, by_element[entry].x) << k;
+            EXPECT_EQ(by_node[k].y, by_element[entry].y) << k;
         }
         if (HasFailure()) FAIL() << "case " << n;
     }

@@ -1,6 +1,7 @@
 // Assembly of the output model from what the second scan gathered.
 #include "assembler.h"
 
+#include <memory>
 #include <unordered_map>
 #include <unordered_set>
 
@@ -16,14 +17,13 @@
 
 namespace abazenta {
 
-namespace {
-
 class Assembler {
   public:
     Assembler(DeckModel&& deck, bool full, std::ostream& diagnostics)
         : deck_(std::move(deck)), full_(full), diagnostics_(diagnostics) {}
 
-    LegacyModel run() {
+    // Everything but the forces of the loads in force with -full, which are prepared.
+    void run() {
         place_meshes();
         report_not_translated();
         report_skipped_types();
@@ -41,10 +41,26 @@ class Assembler {
         }
         model_.fixities = fixities_in_force(deck_, placed_);
         if (full_)
-            place_loads_in_force();
+            pending_loads_ = std::make_unique<PendingLoads>(
+                LoadSources{deck_, placed_, model_, element_types_, deck_.sections.size()});
         else
             place_concentrated_loads();
-        return std::move(model_);
+    }
+
+    const LegacyModel& model() const { return model_; }
+    bool loads_pending() const { return pending_loads_ != nullptr; }
+
+    NodalLoads work_out_loads() { return pending_loads_->finish(); }
+
+    // -full: the loads in force, distributed ones as nodal forces.
+    const std::vector<LoadRecord>& place_loads(NodalLoads&& loads) {
+        pending_loads_.reset();
+        model_.loads = std::move(loads.records);
+        if (loads.lines_not_written > 0)
+            diagnostics_ << messages::load_lines_not_written(loads.lines_not_written);
+        if (loads.elements_without_density > 0)
+            diagnostics_ << messages::elements_without_density(loads.elements_without_density);
+        return model_.loads;
     }
 
   private:
@@ -265,17 +281,6 @@ class Assembler {
         model_.loads = merge_loads(std::move(loads));
     }
 
-    // -full: the loads in force, distributed ones as nodal forces.
-    void place_loads_in_force() {
-        NodalLoads loads =
-            nodal_loads({deck_, placed_, model_, element_types_, deck_.sections.size()});
-        model_.loads = std::move(loads.records);
-        if (loads.lines_not_written > 0)
-            diagnostics_ << messages::load_lines_not_written(loads.lines_not_written);
-        if (loads.elements_without_density > 0)
-            diagnostics_ << messages::elements_without_density(loads.elements_without_density);
-    }
-
     static constexpr int kLoadCase = 1;    // every load belongs to load case 1
     static constexpr int kNoSection = -1;  // the material of an element in no section
 
@@ -288,12 +293,30 @@ class Assembler {
     std::vector<int> material_of_key_;  // default: material line of every element-set key
     std::unordered_map<int, std::vector<int>> sections_by_part_;  // -full, by part (-1: deck)
     LegacyModel model_;
+    std::unique_ptr<PendingLoads> pending_loads_;  // -full, until the loads are placed
 };
 
-}  // namespace
+Assembly::Assembly(DeckModel&& deck, bool full, std::ostream& diagnostics)
+    : assembler_(std::make_unique<Assembler>(std::move(deck), full, diagnostics)) {
+    assembler_->run();
+}
 
-LegacyModel assemble(DeckModel&& deck, bool full, std::ostream& diagnostics) {
-    return Assembler(std::move(deck), full, diagnostics).run();
+Assembly::~Assembly() = default;
+
+const LegacyModel& Assembly::model() const {
+    return assembler_->model();
+}
+
+bool Assembly::loads_pending() const {
+    return assembler_->loads_pending();
+}
+
+NodalLoads Assembly::work_out_loads() {
+    return assembler_->work_out_loads();
+}
+
+const std::vector<LoadRecord>& Assembly::place_loads(NodalLoads&& loads) {
+    return assembler_->place_loads(std::move(loads));
 }
 
 }  // namespace abazenta

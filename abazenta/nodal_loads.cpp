@@ -31,26 +31,37 @@ struct Application {
     ElementTarget target;
 };
 
+}  // namespace
+
+// Takes, when it is made, every piece of memory that the work needs; `finish` then allocates
+// nothing.
 class LoadAssembly {
   public:
     explicit LoadAssembly(const LoadSources& sources)
         : sources_(sources),
           deck_(sources.deck),
           model_(sources.model),
-          line_state_(sources.deck.history_lines.size(), 0) {}
-
-    NodalLoads run() {
+          line_state_(sources.deck.history_lines.size(), 0) {
         record_of_node_.assign(model_.nodes.size(), kNoRecord);
         // Room for a record on every node, so that the table never moves: only the part used
         // is ever touched.
         records_.reserve(model_.nodes.size());
+        named_.reserve(model_.nodes.size());
+        axisymmetric_types_.assign(deck_.element_types.size(), -1);
+        counted_.assign(model_.elements.size(), false);
         streaming_ = no_line_replaces_another();
-        gather();
         if (!streaming_) {
-            const std::vector<bool> alive =
-                in_force(contributions_, deck_.history_lines, deck_.renewed_in);
+            gather();
+            alive_ = in_force(contributions_, deck_.history_lines, deck_.renewed_in);
+        }
+    }
+
+    NodalLoads finish() {
+        if (streaming_) {
+            gather();
+        } else {
             for (std::size_t i = 0; i < applications_.size(); ++i)
-                if (alive[i]) apply(applications_[i]);
+                if (alive_[i]) apply(applications_[i]);
         }
         NodalLoads result;
         result.records = cleaned_records();
@@ -255,7 +266,6 @@ class LoadAssembly {
 
     bool is_axisymmetric(int element) {
         const int type = sources_.element_types[static_cast<std::size_t>(element)];
-        if (axisymmetric_types_.empty()) axisymmetric_types_.assign(deck_.element_types.size(), -1);
         signed char& known = axisymmetric_types_[static_cast<std::size_t>(type)];
         if (known < 0)
             known = element_type_info(deck_.element_types[static_cast<std::size_t>(type)])
@@ -278,7 +288,6 @@ class LoadAssembly {
     }
 
     void count_without_density(int element) {
-        if (counted_.empty()) counted_.assign(model_.elements.size(), false);
         if (counted_[static_cast<std::size_t>(element)]) return;
         counted_[static_cast<std::size_t>(element)] = true;
         ++without_density_;
@@ -327,13 +336,14 @@ class LoadAssembly {
         return std::move(records_);
     }
 
-    const LoadSources& sources_;
+    const LoadSources sources_;
     const DeckModel& deck_;
     const LegacyModel& model_;
     std::vector<unsigned char> line_state_;        // kHadTarget | kWritten, by history line
     bool streaming_ = false;                       // loads are applied as they are gathered
     std::vector<Application> applications_;        // unless streaming
     std::vector<Contribution> contributions_;      // key of each application
+    std::vector<bool> alive_;                      // by application: in force at the end
     std::vector<int> record_of_node_;              // by output node; kNoRecord: none
     std::vector<LoadRecord> records_;              // in the order nodes receive a force
     std::vector<bool> named_;                      // by record: a *CLOAD line in force names it
@@ -342,10 +352,13 @@ class LoadAssembly {
     int without_density_ = 0;
 };
 
-}  // namespace
+PendingLoads::PendingLoads(const LoadSources& sources)
+    : assembly_(std::make_unique<LoadAssembly>(sources)) {}
 
-NodalLoads nodal_loads(const LoadSources& sources) {
-    return LoadAssembly(sources).run();
+PendingLoads::~PendingLoads() = default;
+
+NodalLoads PendingLoads::finish() {
+    return assembly_->finish();
 }
 
 }  // namespace abazenta

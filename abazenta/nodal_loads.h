@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstddef>
+#include <memory>
 #include <vector>
 
 #include "deck_model.h"
@@ -30,6 +31,23 @@ struct NodalLoads {
     int elements_without_density = 0;  // under GRAV or CENTRIF in force, without density
 };
 
-NodalLoads nodal_loads(const LoadSources& sources);
+class LoadAssembly;
+
+// The nodal loads, worked out in two parts for a caller that writes the mesh meanwhile. Making
+// it takes every piece of memory the work needs (and throws std::bad_alloc for want of it);
+// `finish`, called once, then allocates nothing and cannot fail, so that it may run on another
+// thread without any risk of leaving an output half written. The sources must outlive it.
+class PendingLoads {
+  public:
+    explicit PendingLoads(const LoadSources& sources);
+    ~PendingLoads();
+    PendingLoads(const PendingLoads&) = delete;
+    PendingLoads& operator=(const PendingLoads&) = delete;
+
+    NodalLoads finish();
+
+  private:
+    std::unique_ptr<LoadAssembly> assembly_;
+};
 
 }  // namespace abazenta

@@ -210,13 +210,13 @@ void write_fixities(const LegacyModel& model, LineWriter& lines) {
     }
 }
 
-void write_loads(const LegacyModel& model, LineWriter& lines) {
-    if (model.loads.empty()) return;
+void write_loads(const std::vector<LoadRecord>& loads, bool exact_reals, LineWriter& lines) {
+    if (loads.empty()) return;
     lines.text("ALOADS").end_line();
-    lines.integer(static_cast<int>(model.loads.size())).end_line();
-    for (const LoadRecord& load : model.loads) {
+    lines.integer(static_cast<int>(loads.size())).end_line();
+    for (const LoadRecord& load : loads) {
         lines.integer(load.node + 1).text(" ").integer(load.load_case).text(" ");
-        if (model.exact_reals)
+        if (exact_reals)
             lines.shortest(load.fx).text(" ").shortest(load.fy).end_line();
         else
             lines.general(load.fx).text(" ").general(load.fy).end_line();
@@ -237,6 +237,12 @@ int count_writable_elements(const LegacyModel& model) {
 }
 
 void write_model(const LegacyModel& model, std::ostream& out, std::ostream& warnings) {
+    write_model(model, out, warnings,
+                [&model]() -> const std::vector<LoadRecord>& { return model.loads; });
+}
+
+void write_model(const LegacyModel& model, std::ostream& out, std::ostream& warnings,
+                 const LoadsWhenWritten& loads) {
     LineWriter lines(out);
     lines.text("zenta input file").end_line();
     lines.integer(static_cast<int>(model.nodes.size())).text(" ");
@@ -247,7 +253,7 @@ void write_model(const LegacyModel& model, std::ostream& out, std::ostream& warn
     write_elements(model, lines, warnings);
     write_nodes(model, lines);
     write_fixities(model, lines);
-    write_loads(model, lines);
+    write_loads(loads(), model.exact_reals, lines);
 }
 
 }  // namespace abazenta

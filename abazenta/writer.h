@@ -1,7 +1,9 @@
 // Writer of the legacy input file: title, counts, materials, elements, nodes, fixities, loads.
 #pragma once
 
+#include <functional>
 #include <ostream>
+#include <vector>
 
 #include "legacy_model.h"
 
@@ -16,5 +18,13 @@ int count_writable_elements(const LegacyModel& model);
 // Writes the whole model as a legacy input file on `out`; elements that cannot be written are
 // reported on `warnings`.
 void write_model(const LegacyModel& model, std::ostream& out, std::ostream& warnings);
+
+// The loads to write, asked for once the rest of the model is written (the caller may work
+// them out meanwhile).
+using LoadsWhenWritten = std::function<const std::vector<LoadRecord>&()>;
+
+// The same with the loads that `loads` gives instead of the model's.
+void write_model(const LegacyModel& model, std::ostream& out, std::ostream& warnings,
+                 const LoadsWhenWritten& loads);
 
 }  // namespace abazenta

@@ -430,6 +430,39 @@ TEST(AbazentaRun, FullTranslatesDistributedLoadsAndSaysWhatItCannot) {
     }
 }
 
+// The forces of the loads are worked out while the mesh is written when the writer writes
+// every element, before it otherwise: either way what the loads say comes before what the
+// writer says, and the loads are the same.
+TEST(AbazentaRun, FullLoadMessagesComeBeforeTheWritersWarnings) {
+    const std::string deck_start =
+        "*NODE\n1, 0., 0.\n2, 1., 0.\n3, 1., 1.\n4, 0., 1.\n5, 2., 0.\n6, 2., 1.\n"
+        "*ELEMENT, TYPE=CPS4, ELSET=PLATE\n1, 1, 2, 3, 4\n";
+    const std::string deck_end =
+        "*SOLID SECTION, ELSET=PLATE, MATERIAL=STEEL\n2.\n*MATERIAL, NAME=STEEL\n*ELASTIC\n"
+        "210000., 0.3\n*STEP\n*STATIC\n*DLOAD\nPLATE, BY, -3.\n, GRAV, 9.81, 0., -1., 0.\n"
+        "*END STEP\n";
+    const struct {
+        const char* name;
+        std::string second_element;
+        std::string after_finished;
+        std::string loads;  // BY -3 on unit squares 2 thick: -1.5 on each corner of each
+    } cases[] = {
+        {"every element written", "2, 2, 5, 6, 3\n",
+         "2 elements under GRAV or CENTRIF have no density\n",
+         "ALOADS\n6\n1 1 0 -1.5\n2 1 0 -3\n3 1 0 -3\n4 1 0 -1.5\n5 1 0 -1.5\n6 1 0 -1.5\n"},
+        {"an element of five nodes", "2, 2, 5, 6, 3, 1\n",
+         "1 elements under GRAV or CENTRIF have no density\nSkipping element 1 5\n",
+         "ALOADS\n4\n1 1 0 -1.5\n2 1 0 -1.5\n3 1 0 -1.5\n4 1 0 -1.5\n"},
+    };
+    for (const auto& c : cases) {
+        const RunOutcome result =
+            run(deck_start + c.second_element + deck_end, {"-full", "-quiet"});
+        EXPECT_EQ(result.status, 0) << c.name;
+        EXPECT_EQ(after_counts(result.err), kFinished + c.after_finished) << c.name;
+        expect_legacy_file(conditions(result.out), c.loads, c.name);
+    }
+}
+
 // Surfaces and element sets of instances: "Inst.Name" and "Inst.12" name those of an
 // instance; the loads act on the placed copies. A pressure of 1 on the bottom face (1 long) of
 // both triangles, then BX 2 on the triangle of I2 (area 1/2): 1/3 on each of its nodes.

@@ -3,6 +3,9 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
+
+#include <sys/mman.h>
 
 #include "element_loads.h"
 #include "element_types.h"
@@ -21,6 +24,24 @@ constexpr int kLoadCase = 1;  // every load belongs to load case 1
 
 // No record yet for a node.
 constexpr int kNoRecord = -1;
+
+// A hint that the pages of `bytes` at `data` be huge pages, where the system gives them on
+// request: the record table is the one large table that working out the loads touches for the
+// first time, a page at a time as nodes receive their first force, and where page faults are
+// dear a huge page costs about a tenth of the 512 small ones it replaces. Without huge pages
+// nothing changes.
+void advise_huge_pages(const void* data, std::size_t bytes) {
+#ifdef MADV_HUGEPAGE
+    constexpr std::uintptr_t kHugePage = std::uintptr_t{1} << 21;
+    const std::uintptr_t start = reinterpret_cast<std::uintptr_t>(data);
+    const std::uintptr_t first = (start + kHugePage - 1) & ~(kHugePage - 1);
+    const std::uintptr_t end = (start + bytes) & ~(kHugePage - 1);
+    if (first < end) madvise(reinterpret_cast<void*>(first), end - first, MADV_HUGEPAGE);
+#else
+    (void)data;
+    (void)bytes;
+#endif
+}
 
 // One line's load on one written node (*CLOAD) or element (face or body load).
 struct Application {
@@ -46,6 +67,7 @@ class LoadAssembly {
         // Room for a record on every node, so that the table never moves: only the part used
         // is ever touched.
         records_.reserve(model_.nodes.size());
+        advise_huge_pages(records_.data(), records_.capacity() * sizeof(LoadRecord));
         named_.reserve(model_.nodes.size());
         axisymmetric_types_.assign(deck_.element_types.size(), -1);
         counted_.assign(model_.elements.size(), false);

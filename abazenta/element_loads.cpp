@@ -22,21 +22,14 @@ bool is_quadratic(int node_count) {
     return node_count == 6 || node_count == 8;
 }
 
-zenta::Vec2 vec(NodeXY p) {
-    return {p.x, p.y};
-}
-
-zenta::Face face_shape(const ElementPoints& points, int node_count, const FaceNodes& face) {
-    std::array<zenta::Vec2, 4> corners{};
-    const int corners_used = corner_count(node_count);
-    for (int k = 0; k < corners_used; ++k)
-        corners[static_cast<std::size_t>(k)] = vec(points[static_cast<std::size_t>(k)]);
+zenta::Face face_shape(const NodeVectors& points, int node_count, const FaceNodes& face) {
     zenta::Face shape;
     shape.node_count = face.count;
     for (int k = 0; k < face.count; ++k)
         shape.nodes[static_cast<std::size_t>(k)] =
-            vec(points[static_cast<std::size_t>(face.positions[static_cast<std::size_t>(k)])]);
-    shape.outward_right = zenta::TwiceSignedArea(corners.data(), corners_used) >= 0.0;
+            points[static_cast<std::size_t>(face.positions[static_cast<std::size_t>(k)])];
+    // The corners come first in the element's node list.
+    shape.outward_right = zenta::TwiceSignedArea(points.data(), corner_count(node_count)) >= 0.0;
     return shape;
 }
 
@@ -65,7 +58,7 @@ zenta::Vec2 face_traction(const DistributedLoad& load, double magnitude,
 
 }  // namespace
 
-ElementForces face_load_forces(const ElementPoints& points, int node_count, const FaceNodes& face,
+ElementForces face_load_forces(const NodeVectors& points, int node_count, const FaceNodes& face,
                                const zenta::Thickness& thickness, const DistributedLoad& load,
                                double magnitude) {
     const zenta::Face shape = face_shape(points, node_count, face);

@@ -11,8 +11,9 @@
 
 namespace abazenta {
 
-// The coordinates of an element's nodes in ABAQUS order (corners, then midsides).
-using ElementPoints = std::array<NodeXY, kMaxElementNodes>;
+// The coordinates of an element's nodes in ABAQUS order (corners, then midsides), and forces
+// on them in that order.
+using NodeVectors = std::array<zenta::Vec2, kMaxElementNodes>;
 
 // Forces on nodes of an element, each by its position in the element's node list, in the
 // order in which they are applied.
@@ -25,12 +26,9 @@ struct ElementForces {
 // A face load (pressure, shear or traction of `magnitude`) on face `face` of an element of
 // `node_count` nodes; the face's nodes in its order. The outside of the element lies to the
 // right of the face's order when its corners run counter-clockwise (or enclose no area).
-ElementForces face_load_forces(const ElementPoints& points, int node_count, const FaceNodes& face,
+ElementForces face_load_forces(const NodeVectors& points, int node_count, const FaceNodes& face,
                                const zenta::Thickness& thickness, const DistributedLoad& load,
                                double magnitude);
-
-// The coordinates of an element's nodes in ABAQUS order, and forces on them in that order.
-using NodeVectors = std::array<zenta::Vec2, kMaxElementNodes>;
 
 // A body load of `force_density` (force per unit volume: the magnitude, or density times
 // magnitude for gravity and centrifugal loads) on an element of 3, 4, 6 or 8 nodes; its nodes

@@ -255,16 +255,12 @@ class LoadAssembly {
             }
             force_density = density * magnitude;
         }
-        NodeVectors points;
-        const std::size_t count = static_cast<std::size_t>(element.node_count);
-        for (std::size_t k = 0; k < count; ++k) {
-            const NodeXY& node = model_.nodes[static_cast<std::size_t>(element.nodes[k])];
-            points[k] = {node.x, node.y};
-        }
         const NodeVectors forces =
-            body_load_forces(points, element.node_count, thickness_of(application.index), load,
-                             force_density, is_axisymmetric(application.index));
-        for (std::size_t k = 0; k < count; ++k) touch(element.nodes[k], forces[k]);
+            body_load_forces(points_of(element.nodes, element.node_count), element.node_count,
+                             thickness_of(application.index), load, force_density,
+                             is_axisymmetric(application.index));
+        for (std::size_t k = 0; k < static_cast<std::size_t>(element.node_count); ++k)
+            touch(element.nodes[k], forces[k]);
     }
 
     // The output nodes of an element as the deck gives it (a collapsed quadrilateral with its
@@ -279,10 +275,12 @@ class LoadAssembly {
         return deck_nodes(element, info, nodes);
     }
 
-    ElementPoints points_of(const std::array<int, kMaxElementNodes>& nodes, int count) const {
-        ElementPoints points{};
-        for (std::size_t k = 0; k < static_cast<std::size_t>(count); ++k)
-            points[k] = model_.nodes[static_cast<std::size_t>(nodes[k])];
+    NodeVectors points_of(const std::array<int, kMaxElementNodes>& nodes, int count) const {
+        NodeVectors points{};
+        for (std::size_t k = 0; k < static_cast<std::size_t>(count); ++k) {
+            const NodeXY& node = model_.nodes[static_cast<std::size_t>(nodes[k])];
+            points[k] = {node.x, node.y};
+        }
         return points;
     }
 

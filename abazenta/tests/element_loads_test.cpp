@@ -13,12 +13,12 @@ constexpr double kTight = 1e-12;
 const double kPi = std::acos(-1.0);
 
 // The unit square, counter-clockwise, or clockwise (corners 2 and 4 swapped).
-ElementPoints square(bool clockwise) {
-    ElementPoints points{};
+NodeVectors square(bool clockwise) {
+    NodeVectors points{};
     points[0] = {0.0, 0.0};
-    points[1] = clockwise ? NodeXY{0.0, 1.0} : NodeXY{1.0, 0.0};
+    points[1] = clockwise ? zenta::Vec2{0.0, 1.0} : zenta::Vec2{1.0, 0.0};
     points[2] = {1.0, 1.0};
-    points[3] = clockwise ? NodeXY{1.0, 0.0} : NodeXY{0.0, 1.0};
+    points[3] = clockwise ? zenta::Vec2{1.0, 0.0} : zenta::Vec2{0.0, 1.0};
     return points;
 }
 
@@ -49,7 +49,7 @@ TEST(FaceLoadForces, OutsideShearAndTractionFollowTheElement) {
     const zenta::Thickness unit = zenta::Thickness::Constant(1.0);
     const FaceNodes bottom_ccw = face_nodes(4, 1);  // (0, 0) to (1, 0)
     const FaceNodes bottom_cw = face_nodes(4, 4);   // (1, 0) to (0, 0)
-    const ElementPoints ccw = square(false), cw = square(true);
+    const NodeVectors ccw = square(false), cw = square(true);
     const DistributedLoad pressure = load_of(LoadKind::kPressure);
     expect_forces(face_load_forces(ccw, 4, bottom_ccw, unit, pressure, 2.0), {0, 1},
                   {{0.0, 1.0}, {0.0, 1.0}}, "counter-clockwise");
@@ -69,12 +69,6 @@ TEST(FaceLoadForces, OutsideShearAndTractionFollowTheElement) {
     expect_forces(
         face_load_forces(ccw, 4, bottom_ccw, zenta::Thickness::Constant(2.0), slanted, 5.0), {0, 1},
         {{3.0, -4.0}, {3.0, -4.0}}, "traction, thickness 2");
-}
-
-NodeVectors vectors_of(const ElementPoints& points) {
-    NodeVectors vectors{};
-    for (std::size_t k = 0; k < points.size(); ++k) vectors[k] = {points[k].x, points[k].y};
-    return vectors;
 }
 
 // The forces on the first `count` nodes, in node order; the rest must be 0.
@@ -97,9 +91,9 @@ void expect_forces(const NodeVectors& forces, int count,
 TEST(BodyLoadForces, GivesEachNodeItsShareInTheElementsOrder) {
     const zenta::Thickness unit = zenta::Thickness::Constant(1.0);
     const DistributedLoad along_x = load_of(LoadKind::kBody, 1.0, 0.0);
-    expect_forces(body_load_forces(vectors_of(square(false)), 4, unit, along_x, 8.0, false), 4,
+    expect_forces(body_load_forces(square(false), 4, unit, along_x, 8.0, false), 4,
                   {{2.0, 0.0}, {2.0, 0.0}, {2.0, 0.0}, {2.0, 0.0}}, "quadrilateral");
-    ElementPoints triangle{};
+    NodeVectors triangle{};
     triangle[0] = {0.0, 0.0};
     triangle[1] = {2.0, 0.0};
     triangle[2] = {0.0, 2.0};
@@ -108,7 +102,7 @@ TEST(BodyLoadForces, GivesEachNodeItsShareInTheElementsOrder) {
     triangle[5] = {0.0, 1.0};
     // A 6-node triangle: nothing on the corners, a third of the weight on each midside.
     const DistributedLoad down = load_of(LoadKind::kGravity, 0.0, -1.0);
-    expect_forces(body_load_forces(vectors_of(triangle), 6, unit, down, 3.0, false), 6,
+    expect_forces(body_load_forces(triangle, 6, unit, down, 3.0, false), 6,
                   {{0, 0}, {0, 0}, {0, 0}, {0, -2}, {0, -2}, {0, -2}}, "triangle");
     // Centrifugal: about (x0, y0) in the plane, about the symmetry axis when axisymmetric. On
     // the unit square, 4 (x + 0.5, y - 0.5) gives node 1 4 (1/12 + 1/8, 1/12 - 1/8), and so on
@@ -116,14 +110,14 @@ TEST(BodyLoadForces, GivesEachNodeItsShareInTheElementsOrder) {
     DistributedLoad spin = load_of(LoadKind::kCentrifugal);
     spin.x0 = -0.5;
     spin.y0 = 0.5;
-    expect_forces(body_load_forces(vectors_of(square(false)), 4, unit, spin, 4.0, false), 4,
+    expect_forces(body_load_forces(square(false), 4, unit, spin, 4.0, false), 4,
                   {{5.0 / 6.0, -1.0 / 6.0},
                    {7.0 / 6.0, -1.0 / 6.0},
                    {7.0 / 6.0, 1.0 / 6.0},
                    {5.0 / 6.0, 1.0 / 6.0}},
                   "centrifugal, plane");
-    const NodeVectors ring = body_load_forces(vectors_of(square(false)), 4,
-                                              zenta::Thickness::Axisymmetric(), spin, 4.0, true);
+    const NodeVectors ring =
+        body_load_forces(square(false), 4, zenta::Thickness::Axisymmetric(), spin, 4.0, true);
     double total_x = 0.0, total_y = 0.0;
     for (const zenta::Vec2& force : ring) {
         total_x += force.x;
